@@ -1,0 +1,38 @@
+# Helpers every folder uses to declare deliverables and tests.
+include(GoogleTest)
+
+set(LECTAVO_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package)
+
+# A program or library of the package: lands in the package folder, stripped; programs take
+# wWinMain as their entry.
+function(lectavo_deliverable target)
+  set_target_properties(${target} PROPERTIES
+    PREFIX ""
+    RUNTIME_OUTPUT_DIRECTORY ${LECTAVO_PACKAGE_DIR}
+    LIBRARY_OUTPUT_DIRECTORY ${LECTAVO_PACKAGE_DIR})
+  target_link_options(${target} PRIVATE -s)
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    target_link_options(${target} PRIVATE -municode)
+  endif()
+endfunction()
+
+# A native test executable on the fakes: lectavo_native_test(name SOURCES... LIBS...).
+function(lectavo_native_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} lectavo_fakes GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# A test executable of the Windows build, run under Wine in the build's own prefix:
+# lectavo_wine_test(name SOURCES... LIBS...).
+function(lectavo_wine_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 RESOURCE_LOCK wine_display)
+endfunction()

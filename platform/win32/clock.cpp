@@ -1,0 +1,9 @@
+#include <windows.h>
+
+#include "platform/win32/win32_roles.h"
+
+namespace lectavo {
+
+void Win32Clock::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
+
+}  // namespace lectavo

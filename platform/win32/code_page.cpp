@@ -1,0 +1,20 @@
+#include <windows.h>
+
+#include "platform/win32/win32_roles.h"
+#include "platform/win32/wide.h"
+
+namespace lectavo {
+
+int Win32CodePage::ToWide(const char* source, int sourceLength, WChar* destination,
+                          int destinationLength) {
+  return MultiByteToWideChar(CP_ACP, 0, source, sourceLength,
+                             reinterpret_cast<wchar_t*>(destination), destinationLength);
+}
+
+int Win32CodePage::ToAnsi(const WChar* source, int sourceLength, char* destination,
+                          int destinationLength) {
+  return WideCharToMultiByte(CP_ACP, 0, ApiChars(source), sourceLength, destination,
+                             destinationLength, "?", nullptr);
+}
+
+}  // namespace lectavo

@@ -1,0 +1,76 @@
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+
+#include "platform/win32/win32_roles.h"
+#include "platform/win32/wide.h"
+
+namespace lectavo {
+namespace {
+
+HANDLE AsHandle(Handle handle) { return reinterpret_cast<HANDLE>(handle); }
+
+bool CopyEntry(const PROCESSENTRY32W& from, ProcessEntry* to) {
+  to->processId = from.th32ProcessID;
+  std::copy(std::begin(from.szExeFile), std::end(from.szExeFile), to->exeFile);
+  return true;
+}
+
+}  // namespace
+
+bool Win32Processes::Start(WStringView path, ProcessInfo* info) {
+  // The desktop requires start-up information where the device takes none.
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(ToApi(path).c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &started)) {
+    return false;
+  }
+  if (info == nullptr) {
+    // The device accepts no process record; the desktop always hands out the handles.
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return true;
+  }
+  info->process = reinterpret_cast<Handle>(started.hProcess);
+  info->thread = reinterpret_cast<Handle>(started.hThread);
+  info->processId = started.dwProcessId;
+  info->threadId = started.dwThreadId;
+  return true;
+}
+
+Handle Win32Processes::Open(std::uint32_t access, std::uint32_t processId) {
+  return reinterpret_cast<Handle>(OpenProcess(access, FALSE, processId));
+}
+
+bool Win32Processes::Terminate(Handle process, std::uint32_t exitCode) {
+  return TerminateProcess(AsHandle(process), exitCode) != FALSE;
+}
+
+bool Win32Processes::Close(Handle handle) { return CloseHandle(AsHandle(handle)) != FALSE; }
+
+Handle Win32Processes::CreateSnapshot(std::uint32_t flags, std::uint32_t processId) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(flags, processId);
+  return snapshot == INVALID_HANDLE_VALUE ? kInvalidHandle : reinterpret_cast<Handle>(snapshot);
+}
+
+bool Win32Processes::FirstProcess(Handle snapshot, ProcessEntry* entry) {
+  PROCESSENTRY32W found{};
+  found.dwSize = sizeof found;  // the device's record is 564 bytes; the desktop's differs
+  return Process32FirstW(AsHandle(snapshot), &found) && CopyEntry(found, entry);
+}
+
+bool Win32Processes::NextProcess(Handle snapshot, ProcessEntry* entry) {
+  PROCESSENTRY32W found{};
+  found.dwSize = sizeof found;  // the device's record is 564 bytes; the desktop's differs
+  return Process32NextW(AsHandle(snapshot), &found) && CopyEntry(found, entry);
+}
+
+bool Win32Processes::CloseSnapshot(Handle snapshot) {
+  // CloseToolhelp32Snapshot exists only on the device; a snapshot is a plain handle here.
+  return CloseHandle(AsHandle(snapshot)) != FALSE;
+}
+
+}  // namespace lectavo

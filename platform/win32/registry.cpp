@@ -1,0 +1,54 @@
+#include <windows.h>
+
+#include "platform/win32/win32_roles.h"
+#include "platform/win32/wide.h"
+
+namespace lectavo {
+namespace {
+
+HKEY AsKey(Handle key) { return reinterpret_cast<HKEY>(key); }
+
+}  // namespace
+
+bool Win32Registry::OpenKey(WStringView subKey, std::uint32_t access, Handle* key) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ToApi(subKey).c_str(), 0, access, &opened) !=
+      ERROR_SUCCESS) {
+    return false;
+  }
+  *key = reinterpret_cast<Handle>(opened);
+  return true;
+}
+
+bool Win32Registry::CreateKey(WStringView subKey, std::uint32_t access, Handle* key) {
+  HKEY opened = nullptr;
+  DWORD disposition = 0;
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, ToApi(subKey).c_str(), 0, nullptr, 0, access,
+                      nullptr, &opened, &disposition) != ERROR_SUCCESS) {
+    return false;
+  }
+  *key = reinterpret_cast<Handle>(opened);
+  return true;
+}
+
+bool Win32Registry::QueryValue(Handle key, WStringView name, std::uint32_t* type, void* data,
+                               std::uint32_t* byteCount) {
+  DWORD valueType = 0;
+  DWORD size = *byteCount;
+  const LONG result = RegQueryValueExW(AsKey(key), ToApi(name).c_str(), nullptr, &valueType,
+                                       static_cast<BYTE*>(data), &size);
+  if (result != ERROR_SUCCESS) return false;
+  *type = valueType;
+  *byteCount = size;
+  return true;
+}
+
+bool Win32Registry::SetValue(Handle key, WStringView name, std::uint32_t type,
+                             const void* data, std::uint32_t byteCount) {
+  return RegSetValueExW(AsKey(key), ToApi(name).c_str(), 0, type,
+                        static_cast<const BYTE*>(data), byteCount) == ERROR_SUCCESS;
+}
+
+bool Win32Registry::CloseKey(Handle key) { return RegCloseKey(AsKey(key)) == ERROR_SUCCESS; }
+
+}  // namespace lectavo

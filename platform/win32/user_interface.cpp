@@ -1,0 +1,19 @@
+#include <windows.h>
+
+#include "platform/win32/win32_roles.h"
+#include "platform/win32/wide.h"
+
+namespace lectavo {
+
+int Win32UserInterface::ShowMessageBox(Handle owner, WStringView text, WStringView caption,
+                                   std::uint32_t style) {
+  return MessageBoxW(reinterpret_cast<HWND>(owner), ToApi(text).c_str(),
+                     ToApi(caption).c_str(), style);
+}
+
+void Win32UserInterface::SendToAllTopLevelWindows(std::uint32_t message, std::uintptr_t wParam,
+                                                  std::intptr_t lParam) {
+  SendMessageW(HWND_BROADCAST, message, wParam, lParam);
+}
+
+}  // namespace lectavo

@@ -1,0 +1,92 @@
+// The Win32 implementations of the platform roles. Desktop stand-ins for calls that exist
+// only on Windows CE live here and nowhere else.
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/code_page.h"
+#include "platform/files.h"
+#include "platform/named_events.h"
+#include "platform/power.h"
+#include "platform/processes.h"
+#include "platform/registry.h"
+#include "platform/sound.h"
+#include "platform/user_interface.h"
+
+namespace lectavo {
+
+class Win32Registry final : public Registry {
+ public:
+  bool OpenKey(WStringView subKey, std::uint32_t access, Handle* key) override;
+  bool CreateKey(WStringView subKey, std::uint32_t access, Handle* key) override;
+  bool QueryValue(Handle key, WStringView name, std::uint32_t* type, void* data,
+                  std::uint32_t* byteCount) override;
+  bool SetValue(Handle key, WStringView name, std::uint32_t type, const void* data,
+                std::uint32_t byteCount) override;
+  bool CloseKey(Handle key) override;
+};
+
+class Win32Processes final : public Processes {
+ public:
+  bool Start(WStringView path, ProcessInfo* info) override;
+  Handle Open(std::uint32_t access, std::uint32_t processId) override;
+  bool Terminate(Handle process, std::uint32_t exitCode) override;
+  bool Close(Handle handle) override;
+  Handle CreateSnapshot(std::uint32_t flags, std::uint32_t processId) override;
+  bool FirstProcess(Handle snapshot, ProcessEntry* entry) override;
+  bool NextProcess(Handle snapshot, ProcessEntry* entry) override;
+  bool CloseSnapshot(Handle snapshot) override;
+};
+
+class Win32Files final : public Files {
+ public:
+  bool CreateFolder(WStringView path) override;
+  Handle FindFirst(WStringView pattern, FindData* data) override;
+  bool FindNext(Handle search, FindData* data) override;
+  bool FindClose(Handle search) override;
+  bool Copy(WStringView from, WStringView to, bool failIfExists) override;
+  bool Delete(WStringView path) override;
+  Handle OpenForReading(WStringView path) override;
+  Handle CreateForWriting(WStringView path) override;
+  bool Read(Handle file, void* buffer, std::uint32_t count, std::uint32_t* read) override;
+  bool Write(Handle file, const void* data, std::uint32_t count,
+             std::uint32_t* written) override;
+  bool CloseFile(Handle file) override;
+};
+
+class Win32UserInterface final : public UserInterface {
+ public:
+  int ShowMessageBox(Handle owner, WStringView text, WStringView caption,
+                 std::uint32_t style) override;
+  void SendToAllTopLevelWindows(std::uint32_t message, std::uintptr_t wParam,
+                                std::intptr_t lParam) override;
+};
+
+class Win32Sound final : public Sound {
+ public:
+  bool Play(WStringView path, std::uint32_t flags) override;
+};
+
+class Win32Power final : public Power {
+ public:
+  bool RequestPowerState(std::uint32_t state, std::uint32_t options) override;
+};
+
+class Win32Clock final : public Clock {
+ public:
+  void Sleep(std::uint32_t milliseconds) override;
+};
+
+class Win32NamedEvents final : public NamedEvents {
+ public:
+  std::uint32_t Wait(WStringView name, std::uint32_t timeoutMilliseconds) override;
+};
+
+class Win32CodePage final : public CodePage {
+ public:
+  int ToWide(const char* source, int sourceLength, WChar* destination,
+             int destinationLength) override;
+  int ToAnsi(const WChar* source, int sourceLength, char* destination,
+             int destinationLength) override;
+};
+
+}  // namespace lectavo

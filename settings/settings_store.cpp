@@ -1,0 +1,154 @@
+#include "settings/settings_store.h"
+
+#include <algorithm>
+
+namespace lectavo {
+namespace {
+
+constexpr WChar kValSpeak[] = u"ValSpeak";
+constexpr WChar kValAlive[] = u"ValAlive";
+constexpr WChar kValUsedLang[] = u"ValUsedLang";
+constexpr WChar kValWaitStart[] = u"ValWaitStart";
+constexpr WChar kValAnswerTime[] = u"ValAnswerTime";
+constexpr WChar kStrAddressCC[] = u"StrAddressCC";
+constexpr WChar kStrAccounts[] = u"StrAccounts";
+constexpr WChar kStrLangPath[] = u"StrLangPath";
+
+// Texts are read through a buffer of 512 bytes: 255 characters and the terminator.
+constexpr int kTextBufferUnits = kMaxTextLength + 1;
+
+}  // namespace
+
+bool SettingsStore::OpenForReading(Handle* key) {
+  return registry_.OpenKey(kSettingsKey, kKeyQueryValue, key);
+}
+
+bool SettingsStore::OpenForWriting(Handle* key) {
+  return registry_.CreateKey(kSettingsKey, kKeyWrite, key);
+}
+
+bool SettingsStore::ReadDword(Handle key, WStringView name, std::uint32_t& field) {
+  // The stored type is not examined; a shorter value fills the low bytes.
+  std::uint32_t value = 0;
+  std::uint32_t type = 0;
+  std::uint32_t size = sizeof value;
+  if (!registry_.QueryValue(key, name, &type, &value, &size)) return false;
+  field = value;
+  return true;
+}
+
+template <int N>
+bool SettingsStore::ReadText(Handle key, WStringView name, WChar (&field)[N]) {
+  static_assert(N > kMaxTextLength);
+  WChar buffer[kTextBufferUnits] = {};
+  std::uint32_t type = 0;
+  std::uint32_t size = sizeof buffer;
+  if (!registry_.QueryValue(key, name, &type, buffer, &size)) return false;
+  // A value may lack its terminator or end in half a character: take the whole characters
+  // up to the first zero, and refuse a text that leaves no room for the terminator.
+  const WChar* begin = buffer;
+  const WChar* end = std::find(begin, begin + size / sizeof(WChar), u'\0');
+  const auto length = end - begin;
+  if (length > kMaxTextLength) return false;
+  std::copy(begin, end, field);
+  field[length] = u'\0';
+  return true;
+}
+
+bool SettingsStore::WriteDword(Handle key, WStringView name, std::uint32_t value) {
+  return registry_.SetValue(key, name, kRegDword, &value, sizeof value);
+}
+
+template <int N>
+bool SettingsStore::WriteText(Handle key, WStringView name, const WChar (&field)[N]) {
+  WChar buffer[N] = {};
+  const WChar* end = std::find(field, field + N - 1, u'\0');
+  std::copy(field, end, buffer);
+  const auto bytes = static_cast<std::uint32_t>((end - field + 1) * sizeof(WChar));
+  return registry_.SetValue(key, name, kRegSz, buffer, bytes);
+}
+
+template <typename Record>
+bool SettingsStore::ReadCommon(Handle key, Record& record) {
+  return ReadDword(key, kValSpeak, record.ValSpeak) &&
+         ReadDword(key, kValUsedLang, record.ValUsedLang) &&
+         ReadText(key, kStrAccounts, record.StrAccounts);
+}
+
+int SettingsStore::LoadSettings(SettingsRecord& record) {
+  Handle key = kNoHandle;
+  if (!OpenForReading(&key)) return 1;
+  if (!ReadCommon(key, record) || !ReadDword(key, kValWaitStart, record.ValWaitStart)) {
+    registry_.CloseKey(key);
+    return 1;
+  }
+  if (!ReadDword(key, kValAnswerTime, record.ValAnswerTime)) {
+    record.ValAnswerTime = kDefaultAnswerTime;
+  }
+  if (!ReadText(key, kStrAddressCC, record.StrAddressCC)) record.StrAddressCC[0] = u'\0';
+  registry_.CloseKey(key);
+  return 0;
+}
+
+int SettingsStore::LoadLangPath(SettingsRecord& record) {
+  Handle key = kNoHandle;
+  if (!OpenForReading(&key)) return 1;
+  const bool read = ReadText(key, kStrLangPath, record.StrLangPath);
+  registry_.CloseKey(key);
+  return read ? 0 : 1;
+}
+
+int SettingsStore::SaveSettings(const SettingsRecord& record) {
+  Handle key = kNoHandle;
+  if (!OpenForWriting(&key)) return 1;
+  const bool written = WriteDword(key, kValSpeak, record.ValSpeak) &&
+                       WriteDword(key, kValUsedLang, record.ValUsedLang) &&
+                       WriteText(key, kStrAccounts, record.StrAccounts) &&
+                       WriteDword(key, kValWaitStart, record.ValWaitStart) &&
+                       WriteText(key, kStrAddressCC, record.StrAddressCC) &&
+                       WriteDword(key, kValAnswerTime, record.ValAnswerTime);
+  registry_.CloseKey(key);
+  return written ? 0 : 1;
+}
+
+int SettingsStore::SaveLangPath(const SettingsRecord& record) {
+  Handle key = kNoHandle;
+  if (!OpenForWriting(&key)) return 1;
+  const bool written = WriteText(key, kStrLangPath, record.StrLangPath);
+  registry_.CloseKey(key);
+  return written ? 0 : 1;
+}
+
+int SettingsStore::SaveAlive(const SettingsRecord& record) {
+  Handle key = kNoHandle;
+  if (!OpenForWriting(&key)) return 1;
+  const bool written = WriteDword(key, kValAlive, record.ValAlive);
+  registry_.CloseKey(key);
+  return written ? 0 : 1;
+}
+
+int SettingsStore::LoadAlive(LauncherSettings& record) {
+  Handle key = kNoHandle;
+  if (!OpenForReading(&key)) return 1;
+  const bool read = ReadDword(key, kValAlive, record.ValAlive);
+  registry_.CloseKey(key);
+  return read ? 0 : 1;
+}
+
+int SettingsStore::LoadTodaySettings(TodaySettings& record) {
+  Handle key = kNoHandle;
+  if (!OpenForReading(&key)) return 1;
+  const bool read = ReadCommon(key, record);
+  registry_.CloseKey(key);
+  return read ? 0 : 1;
+}
+
+int SettingsStore::LoadLauncherSettings(LauncherSettings& record) {
+  Handle key = kNoHandle;
+  if (!OpenForReading(&key)) return 1;
+  const bool read = ReadCommon(key, record) && ReadDword(key, kValWaitStart, record.ValWaitStart);
+  registry_.CloseKey(key);
+  return read ? 0 : 1;
+}
+
+}  // namespace lectavo

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "settings/settings_record.h"
+
+namespace lectavo {
+namespace {
+
+TEST(SettingsRecord, InstallDefaultDecodesToTheDocumentedSettings) {
+  const std::uint32_t speak = kDefaultSpeak;
+  EXPECT_EQ(SpeedHalf.Get(speak) * 2, 100u);
+  EXPECT_EQ(PitchHalf.Get(speak) * 2, 100u);
+  EXPECT_EQ(VolumeHalf.Get(speak) * 2, 100u);
+  EXPECT_EQ(FlagDialogEnglish.Get(speak), 0u);
+  EXPECT_EQ(FlagAnswerOn.Get(speak), 0u);
+  EXPECT_EQ(FlagAnswerNote.Get(speak), 0u);
+  EXPECT_EQ(FlagAnswerOriginal.Get(speak), 0u);
+  EXPECT_EQ(FlagMaleVoice.Get(speak), 0u);
+  EXPECT_EQ(FlagReadOn.Get(speak), 1u);
+  EXPECT_EQ(FlagReadUnasked.Get(speak), 0u);
+  EXPECT_EQ(FlagReadSender.Get(speak), 1u);
+  EXPECT_EQ(FlagReadSubject.Get(speak), 1u);
+  EXPECT_EQ(FlagReadContents.Get(speak), 1u);
+  EXPECT_EQ(LangNumber.Get(kDefaultUsedLang), 1u);
+  EXPECT_EQ(LangListPos.Get(kDefaultUsedLang), 0u);
+}
+
+TEST(SettingsRecord, FieldsCoverEveryBitButFifteenExactlyOnce) {
+  std::uint32_t covered = 0;
+  for (BitField field : {SpeedHalf, PitchHalf, VolumeHalf, FlagDialogEnglish, FlagAnswerOn,
+                         FlagAnswerNote, FlagAnswerOriginal, FlagMaleVoice, FlagReadOn,
+                         FlagReadUnasked, FlagReadSender, FlagReadSubject, FlagReadContents}) {
+    EXPECT_EQ(covered & field.Mask(), 0u);
+    covered |= field.Mask();
+  }
+  EXPECT_EQ(covered, ~(1u << 15));
+  EXPECT_EQ(LangNumber.Mask() | LangListPos.Mask(), ~0u);
+}
+
+TEST(SettingsRecord, SettingAFieldKeepsEveryOtherBitIncludingBitFifteen) {
+  const std::uint32_t speak = kDefaultSpeak | (1u << 15);
+  const std::uint32_t slower = SpeedHalf.Set(speak, 10);
+  EXPECT_EQ(SpeedHalf.Get(slower), 10u);
+  EXPECT_EQ(slower & ~SpeedHalf.Mask(), speak & ~SpeedHalf.Mask());
+  // A value wider than the field is cut to the field.
+  EXPECT_EQ(PitchHalf.Set(0, 0x1FF), 0x7Fu << 8);
+  EXPECT_EQ(FlagReadOn.Set(speak, 0), speak & ~(1u << 27));
+  EXPECT_EQ(LangListPos.Set(LangNumber.Set(0, 17), 11), 11u * 64 + 17);
+}
+
+}  // namespace
+}  // namespace lectavo

@@ -1,0 +1,225 @@
+#include "tests/support/fake_files.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "tests/support/text.h"
+
+namespace lectavo::fake {
+namespace {
+
+WString ParentOf(WStringView path) {
+  const auto slash = path.rfind(u'\\');
+  return WString(slash == WStringView::npos ? WStringView{} : path.substr(0, slash));
+}
+
+WString NameOf(WStringView path) {
+  const auto slash = path.rfind(u'\\');
+  return WString(slash == WStringView::npos ? path : path.substr(slash + 1));
+}
+
+// Wildcards * and ? on folded names.
+bool Matches(WStringView mask, WStringView name) {
+  if (mask.empty()) return name.empty();
+  if (mask[0] == u'*') {
+    for (std::size_t skip = 0; skip <= name.size(); ++skip) {
+      if (Matches(mask.substr(1), name.substr(skip))) return true;
+    }
+    return false;
+  }
+  if (name.empty()) return false;
+  return (mask[0] == u'?' || mask[0] == name[0]) && Matches(mask.substr(1), name.substr(1));
+}
+
+FindData Found(WStringView name, bool folder) {
+  FindData data;
+  data.attributes = folder ? kAttributeDirectory : 0x80;  // FILE_ATTRIBUTE_NORMAL
+  std::copy_n(name.begin(), std::min<std::size_t>(name.size(), 259), data.fileName);
+  return data;
+}
+
+}  // namespace
+
+WString FakeFiles::Key(WStringView path) {
+  WString key = Folded(path);
+  while (key.size() > 1 && key.back() == u'\\') key.pop_back();
+  return key;
+}
+
+bool FakeFiles::ParentExists(WStringView path) const {
+  const WString parent = ParentOf(Key(path));
+  // The root, and a drive such as "C:", always exist.
+  if (parent.empty() || parent.find(u'\\') == WString::npos) return true;
+  const Entry* entry = Find(parent);
+  return entry != nullptr && entry->folder;
+}
+
+const FakeFiles::Entry* FakeFiles::Find(WStringView path) const {
+  auto found = entries_.find(Key(path));
+  return found == entries_.end() ? nullptr : &found->second;
+}
+
+void FakeFiles::PutFolder(WStringView path) {
+  const WString parent = ParentOf(path);
+  if (!parent.empty() && parent.find(u'\\') != WString::npos && !IsFolder(parent)) {
+    PutFolder(parent);
+  }
+  entries_[Key(path)] = Entry{WString(path), true, {}};
+}
+
+void FakeFiles::PutFile(WStringView path, std::string_view bytes) {
+  const WString parent = ParentOf(path);
+  if (!parent.empty() && parent.find(u'\\') != WString::npos && !IsFolder(parent)) {
+    PutFolder(parent);
+  }
+  entries_[Key(path)] = Entry{WString(path), false, std::string(bytes)};
+}
+
+bool FakeFiles::IsFolder(WStringView path) const {
+  const Entry* entry = Find(path);
+  return entry != nullptr && entry->folder;
+}
+
+bool FakeFiles::IsFile(WStringView path) const {
+  const Entry* entry = Find(path);
+  return entry != nullptr && !entry->folder;
+}
+
+std::optional<std::string> FakeFiles::Content(WStringView path) const {
+  const Entry* entry = Find(path);
+  if (entry == nullptr || entry->folder) return std::nullopt;
+  return entry->bytes;
+}
+
+std::vector<WString> FakeFiles::Paths() const {
+  std::vector<WString> paths;
+  for (const auto& [key, entry] : entries_) paths.push_back(entry.path);
+  return paths;
+}
+
+bool FakeFiles::CreateFolder(WStringView path) {
+  log.push_back("CreateFolder " + Narrow(path));
+  if (faults.Fails("CreateFolder", path) || Find(path) != nullptr || !ParentExists(path)) {
+    return false;
+  }
+  entries_[Key(path)] = Entry{WString(path), true, {}};
+  return true;
+}
+
+Handle FakeFiles::FindFirst(WStringView pattern, FindData* data) {
+  log.push_back("FindFirst " + Narrow(pattern));
+  if (faults.Fails("FindFirst", pattern)) return kInvalidHandle;
+  const WString folder = Key(ParentOf(pattern));
+  WString mask = Folded(NameOf(pattern));
+  if (mask == u"*.*") mask.resize(1);  // "*.*" matches every name, as "*" does
+  const bool root = folder.empty() || folder.find(u'\\') == WString::npos;
+  if (!root && !IsFolder(folder)) return kInvalidHandle;
+  Search search;
+  if (!root) {
+    for (WStringView dots : {WStringView(u"."), WStringView(u"..")}) {
+      if (Matches(mask, dots)) search.found.push_back(Found(dots, true));
+    }
+  }
+  for (const auto& [key, entry] : entries_) {
+    if (ParentOf(key) == folder && Matches(mask, NameOf(key))) {
+      search.found.push_back(Found(NameOf(entry.path), entry.folder));
+    }
+  }
+  if (search.found.empty()) return kInvalidHandle;
+  *data = search.found[0];
+  search.next = 1;
+  searches_[nextHandle_] = std::move(search);
+  return nextHandle_++;
+}
+
+bool FakeFiles::FindNext(Handle search, FindData* data) {
+  log.push_back("FindNext");
+  if (faults.Fails("FindNext")) return false;
+  auto found = searches_.find(search);
+  if (found == searches_.end() || found->second.next >= found->second.found.size()) return false;
+  *data = found->second.found[found->second.next++];
+  return true;
+}
+
+bool FakeFiles::FindClose(Handle search) {
+  log.push_back("FindClose");
+  if (faults.Fails("FindClose")) return false;
+  return searches_.erase(search) != 0;
+}
+
+bool FakeFiles::Copy(WStringView from, WStringView to, bool failIfExists) {
+  log.push_back("Copy " + Narrow(from) + " " + Narrow(to));
+  if (faults.Fails("Copy", to)) return false;
+  const Entry* source = Find(from);
+  const Entry* target = Find(to);
+  if (source == nullptr || source->folder || !ParentExists(to)) return false;
+  if (target != nullptr && (target->folder || failIfExists)) return false;
+  const std::string bytes = source->bytes;
+  const WString path = target != nullptr ? target->path : WString(to);
+  entries_[Key(to)] = Entry{path, false, bytes};
+  return true;
+}
+
+bool FakeFiles::Delete(WStringView path) {
+  log.push_back("Delete " + Narrow(path));
+  if (faults.Fails("Delete", path)) return false;
+  const Entry* entry = Find(path);
+  if (entry == nullptr || entry->folder) return false;
+  entries_.erase(Key(path));
+  return true;
+}
+
+Handle FakeFiles::OpenForReading(WStringView path) {
+  log.push_back("OpenForReading " + Narrow(path));
+  if (faults.Fails("OpenForReading", path) || !IsFile(path)) return kInvalidHandle;
+  open_[nextHandle_] = OpenFile{Key(path), 0};
+  return nextHandle_++;
+}
+
+Handle FakeFiles::CreateForWriting(WStringView path) {
+  log.push_back("CreateForWriting " + Narrow(path));
+  if (faults.Fails("CreateForWriting", path) || IsFolder(path) || !ParentExists(path)) {
+    return kInvalidHandle;
+  }
+  const Entry* existing = Find(path);
+  const WString name = existing != nullptr ? existing->path : WString(path);
+  entries_[Key(path)] = Entry{name, false, {}};
+  open_[nextHandle_] = OpenFile{Key(path), 0};
+  return nextHandle_++;
+}
+
+bool FakeFiles::Read(Handle file, void* buffer, std::uint32_t count, std::uint32_t* read) {
+  log.push_back("Read " + std::to_string(count));
+  *read = 0;
+  auto open = open_.find(file);
+  if (faults.Fails("Read") || open == open_.end()) return false;
+  const std::string& bytes = entries_[open->second.key].bytes;
+  const std::size_t available = bytes.size() - std::min(bytes.size(), open->second.position);
+  const std::size_t n = std::min<std::size_t>(count, available);
+  std::memcpy(buffer, bytes.data() + open->second.position, n);
+  open->second.position += n;
+  *read = static_cast<std::uint32_t>(n);
+  return true;
+}
+
+bool FakeFiles::Write(Handle file, const void* data, std::uint32_t count,
+                      std::uint32_t* written) {
+  log.push_back("Write " + std::to_string(count));
+  *written = 0;
+  auto open = open_.find(file);
+  if (faults.Fails("Write") || open == open_.end()) return false;
+  std::string& bytes = entries_[open->second.key].bytes;
+  bytes.resize(std::max(bytes.size(), open->second.position + count));
+  std::memcpy(bytes.data() + open->second.position, data, count);
+  open->second.position += count;
+  *written = count;
+  return true;
+}
+
+bool FakeFiles::CloseFile(Handle file) {
+  log.push_back("CloseFile");
+  if (faults.Fails("CloseFile")) return false;
+  return open_.erase(file) != 0;
+}
+
+}  // namespace lectavo::fake

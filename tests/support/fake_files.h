@@ -1,0 +1,72 @@
+// An in-memory file system with device paths ("\Folder\File"): names compare without letter
+// case, a folder must exist before anything is made in it, searches report "." and ".." in
+// folders other than the root, and "*.*" matches every name.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "tests/support/faults.h"
+
+namespace lectavo::fake {
+
+class FakeFiles final : public Files {
+ public:
+  // Operations: CreateFolder, FindFirst, FindNext, FindClose, Copy, Delete,
+  // OpenForReading, CreateForWriting, Read, Write, CloseFile (argument: the path, for
+  // Copy the target).
+  Faults faults;
+  std::vector<std::string> log;
+
+  // Direct access for tests; bypasses faults and the log. Parents are made as needed.
+  void PutFolder(WStringView path);
+  void PutFile(WStringView path, std::string_view bytes);
+  bool IsFolder(WStringView path) const;
+  bool IsFile(WStringView path) const;
+  std::optional<std::string> Content(WStringView path) const;
+  // Every file and folder, by its full path as created, in name order.
+  std::vector<WString> Paths() const;
+  int OpenHandles() const { return static_cast<int>(open_.size() + searches_.size()); }
+
+  bool CreateFolder(WStringView path) override;
+  Handle FindFirst(WStringView pattern, FindData* data) override;
+  bool FindNext(Handle search, FindData* data) override;
+  bool FindClose(Handle search) override;
+  bool Copy(WStringView from, WStringView to, bool failIfExists) override;
+  bool Delete(WStringView path) override;
+  Handle OpenForReading(WStringView path) override;
+  Handle CreateForWriting(WStringView path) override;
+  bool Read(Handle file, void* buffer, std::uint32_t count, std::uint32_t* read) override;
+  bool Write(Handle file, const void* data, std::uint32_t count,
+             std::uint32_t* written) override;
+  bool CloseFile(Handle file) override;
+
+ private:
+  struct Entry {
+    WString path;  // as created
+    bool folder = false;
+    std::string bytes;
+  };
+  struct OpenFile {
+    WString key;
+    std::size_t position = 0;
+  };
+  struct Search {
+    std::vector<FindData> found;
+    std::size_t next = 0;
+  };
+  static WString Key(WStringView path);
+  bool ParentExists(WStringView path) const;
+  const Entry* Find(WStringView path) const;
+
+  std::map<WString, Entry> entries_;
+  std::map<Handle, OpenFile> open_;
+  std::map<Handle, Search> searches_;
+  Handle nextHandle_ = 0x300;
+};
+
+}  // namespace lectavo::fake

@@ -1,0 +1,65 @@
+// A fake process table: programs start when their path is startable, show in snapshots by
+// their executable name, and end when terminated.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/processes.h"
+#include "tests/support/faults.h"
+
+namespace lectavo::fake {
+
+class FakeProcesses final : public Processes {
+ public:
+  struct Process {
+    std::uint32_t id = 0;
+    WString path;
+    WString exeName;  // file name without folder, as the snapshot reports it
+    bool running = true;
+    std::uint32_t exitCode = 0;
+  };
+
+  // Operations: Start, Open, Terminate, Close, CreateSnapshot, FirstProcess, NextProcess,
+  // CloseSnapshot (argument: the path for Start).
+  Faults faults;
+  std::vector<std::string> log;
+  // Paths that Start accepts (compared without letter case); others fail as a missing file.
+  std::set<WString> startable;
+  std::vector<Process> processes;
+
+  void AllowStart(WStringView path);
+  // A process already running, as if started by someone else; returns its id.
+  std::uint32_t AddRunning(WStringView path);
+  void End(std::uint32_t processId);
+  // Running processes whose executable name equals name, ignoring letter case.
+  int CountRunning(WStringView exeName) const;
+  int OpenHandles() const { return static_cast<int>(handles_.size()); }
+
+  bool Start(WStringView path, ProcessInfo* info) override;
+  Handle Open(std::uint32_t access, std::uint32_t processId) override;
+  bool Terminate(Handle process, std::uint32_t exitCode) override;
+  bool Close(Handle handle) override;
+  Handle CreateSnapshot(std::uint32_t flags, std::uint32_t processId) override;
+  bool FirstProcess(Handle snapshot, ProcessEntry* entry) override;
+  bool NextProcess(Handle snapshot, ProcessEntry* entry) override;
+  bool CloseSnapshot(Handle snapshot) override;
+
+ private:
+  struct Snapshot {
+    std::vector<Process> entries;
+    std::size_t next = 0;
+  };
+  Process* Find(std::uint32_t processId);
+  bool NextEntry(Handle snapshot, ProcessEntry* entry);
+
+  std::map<Handle, std::uint32_t> handles_;  // process and thread handles -> process id
+  std::map<Handle, Snapshot> snapshots_;
+  Handle nextHandle_ = 0x200;
+  std::uint32_t nextId_ = 1000;
+};
+
+}  // namespace lectavo::fake
