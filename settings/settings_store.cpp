@@ -5,15 +5,6 @@
 namespace lectavo {
 namespace {
 
-constexpr WChar kValSpeak[] = u"ValSpeak";
-constexpr WChar kValAlive[] = u"ValAlive";
-constexpr WChar kValUsedLang[] = u"ValUsedLang";
-constexpr WChar kValWaitStart[] = u"ValWaitStart";
-constexpr WChar kValAnswerTime[] = u"ValAnswerTime";
-constexpr WChar kStrAddressCC[] = u"StrAddressCC";
-constexpr WChar kStrAccounts[] = u"StrAccounts";
-constexpr WChar kStrLangPath[] = u"StrLangPath";
-
 // Texts are read through a buffer of 512 bytes: 255 characters and the terminator.
 constexpr int kTextBufferUnits = kMaxTextLength + 1;
 
@@ -147,6 +138,22 @@ int SettingsStore::LoadLauncherSettings(LauncherSettings& record) {
   Handle key = kNoHandle;
   if (!OpenForReading(&key)) return 1;
   const bool read = ReadCommon(key, record) && ReadDword(key, kValWaitStart, record.ValWaitStart);
+  registry_.CloseKey(key);
+  return read ? 0 : 1;
+}
+
+int SettingsStore::LoadDword(WStringView name, std::uint32_t& value) {
+  Handle key = kNoHandle;
+  if (!OpenForReading(&key)) return 1;
+  const bool read = ReadDword(key, name, value);
+  registry_.CloseKey(key);
+  return read ? 0 : 1;
+}
+
+int SettingsStore::LoadText(WStringView name, WChar (&text)[kMaxTextLength + 1]) {
+  Handle key = kNoHandle;
+  if (!OpenForReading(&key)) return 1;
+  const bool read = ReadText(key, name, text);
   registry_.CloseKey(key);
   return read ? 0 : 1;
 }

@@ -9,6 +9,16 @@ namespace lectavo {
 
 inline constexpr WChar kSettingsKey[] = u"SOFTWARE\\ORBA-GMBH\\Lectavo\\";
 
+// The registry value names.
+inline constexpr WChar kValSpeak[] = u"ValSpeak";
+inline constexpr WChar kValAlive[] = u"ValAlive";
+inline constexpr WChar kValUsedLang[] = u"ValUsedLang";
+inline constexpr WChar kValWaitStart[] = u"ValWaitStart";
+inline constexpr WChar kValAnswerTime[] = u"ValAnswerTime";
+inline constexpr WChar kStrAddressCC[] = u"StrAddressCC";
+inline constexpr WChar kStrAccounts[] = u"StrAccounts";
+inline constexpr WChar kStrLangPath[] = u"StrLangPath";
+
 class SettingsStore {
  public:
   explicit SettingsStore(Registry& registry) : registry_(registry) {}
@@ -28,6 +38,10 @@ class SettingsStore {
 
   int LoadTodaySettings(TodaySettings& record);
   int LoadLauncherSettings(LauncherSettings& record);
+
+  // One value alone, read the way the loads read it; for inspecting the record.
+  int LoadDword(WStringView name, std::uint32_t& value);
+  int LoadText(WStringView name, WChar (&text)[kMaxTextLength + 1]);
 
  private:
   bool OpenForReading(Handle* key);
