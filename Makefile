@@ -2,8 +2,10 @@
 JOBS := $(shell nproc)
 NATIVE := build/native
 WINDOWS := build/windows
+FUZZ := build/fuzz
+FUZZ_RUNS ?= 1000000
 
-.PHONY: deps native windows build test run bench
+.PHONY: deps native windows fuzzers build test run bench fuzz
 
 deps:
 	@scripts/install-deps
@@ -17,11 +19,17 @@ windows: deps
 	  -DCMAKE_BUILD_TYPE=Release -Wno-dev >/dev/null
 	@cmake --build $(WINDOWS) -j$(JOBS)
 
-build: native windows
+fuzzers: deps
+	@cmake -S . -B $(FUZZ) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DLECTAVO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(FUZZ) -j$(JOBS)
 
-# Native tests on the fakes, then the Windows build under Wine.
+build: native windows fuzzers
+
+# Native tests on the fakes, each fuzz target briefly, then the Windows build under Wine.
 test: build
 	cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
+	cd $(FUZZ) && ctest --output-on-failure -j$(JOBS)
 	cd $(WINDOWS) && ctest --output-on-failure
 
 run: build
@@ -29,3 +37,7 @@ run: build
 
 bench: build
 	@scripts/bench
+
+# Every fuzz target for FUZZ_RUNS executions.
+fuzz: fuzzers
+	@scripts/fuzz $(FUZZ) $(FUZZ_RUNS)

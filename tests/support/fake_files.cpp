@@ -196,7 +196,7 @@ bool FakeFiles::Read(Handle file, void* buffer, std::uint32_t count, std::uint32
   const std::string& bytes = entries_[open->second.key].bytes;
   const std::size_t available = bytes.size() - std::min(bytes.size(), open->second.position);
   const std::size_t n = std::min<std::size_t>(count, available);
-  std::memcpy(buffer, bytes.data() + open->second.position, n);
+  if (n > 0) std::memcpy(buffer, bytes.data() + open->second.position, n);
   open->second.position += n;
   *read = static_cast<std::uint32_t>(n);
   return true;
@@ -210,7 +210,7 @@ bool FakeFiles::Write(Handle file, const void* data, std::uint32_t count,
   if (faults.Fails("Write") || open == open_.end()) return false;
   std::string& bytes = entries_[open->second.key].bytes;
   bytes.resize(std::max(bytes.size(), open->second.position + count));
-  std::memcpy(bytes.data() + open->second.position, data, count);
+  if (count > 0) std::memcpy(bytes.data() + open->second.position, data, count);
   open->second.position += count;
   *written = count;
   return true;

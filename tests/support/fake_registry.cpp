@@ -109,7 +109,7 @@ bool FakeRegistry::QueryValue(Handle key, WStringView name, std::uint32_t* type,
   const auto size = static_cast<std::uint32_t>(value->bytes.size());
   if (data != nullptr) {
     if (size > *byteCount) return false;  // ERROR_MORE_DATA: the buffer stays untouched
-    std::memcpy(data, value->bytes.data(), size);
+    if (size > 0) std::memcpy(data, value->bytes.data(), size);
   }
   *type = value->type;
   *byteCount = size;
