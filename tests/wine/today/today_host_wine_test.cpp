@@ -134,6 +134,18 @@ class TodayHostWineTest : public ::testing::Test {
     return rect.bottom - rect.top;
   }
 
+  // The message boxes the host's process shows.
+  std::vector<HWND> MessageBoxes() const {
+    std::vector<HWND> boxes;
+    HWND found = nullptr;
+    while ((found = FindWindowExW(nullptr, found, L"#32770", nullptr)) != nullptr) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(found, &owner);
+      if (owner == host && IsWindowVisible(found)) boxes.push_back(found);
+    }
+    return boxes;
+  }
+
   std::vector<DWORD> Monitors() const { return ChildrenOf(host, L"Lectavo_Monitor.exe"); }
 
   // Pixels of the item's icon at (x, 2) that match, counted on a screenshot of the screen.
@@ -164,6 +176,33 @@ TEST_F(TodayHostWineTest, EndedMonitorIsStartedAgainAtTheNextQuery) {
     const auto now = Monitors();
     return now.size() == 1 && now[0] != first;
   }, 8000)) << "a new monitor within a few refresh queries";
+}
+
+TEST_F(TodayHostWineTest, MonitorThatCannotStartShowsOneBoxAtATime) {
+  ASSERT_TRUE(WaitFor([&] { return Monitors().size() == 1; }, 5000));
+  EndProcess(Monitors()[0]);
+  const std::wstring monitor = std::wstring(kProgramFolder) + L"\\Lectavo_Monitor.exe";
+  ASSERT_TRUE(WaitFor([&] { return DeleteFileW(monitor.c_str()) != FALSE; }, 3000));
+
+  ASSERT_TRUE(WaitFor([&] { return MessageBoxes().size() == 1; }, 8000));
+  const HWND box = MessageBoxes()[0];
+  wchar_t caption[32] = {};
+  wchar_t text[128] = {};
+  GetWindowTextW(box, caption, 32);
+  GetDlgItemTextW(box, 0xFFFF, text, 128);
+  EXPECT_STREQ(caption, L"Fehler");
+  EXPECT_STREQ(text, L"Lectavo-Monitor konnte nicht gestartet werden.");
+  Sleep(4500);  // two more refresh queries while the box is open
+  EXPECT_EQ(MessageBoxes().size(), 1u) << "no box on top of the open one";
+
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, 3000));
+  ASSERT_TRUE(WaitFor([&] { return MessageBoxes().size() == 1; }, 5000))
+      << "the next query tries again";
+  ASSERT_TRUE(CopyFileW(PackageFile(L"Lectavo_Monitor.exe").c_str(), monitor.c_str(), FALSE));
+  PostMessageW(MessageBoxes()[0], WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitFor([&] { return Monitors().size() == 1; }, 5000));
+  EXPECT_TRUE(MessageBoxes().empty());
 }
 
 TEST_F(TodayHostWineTest, ClickOnTheItemStartsTheConfigurationProgram) {
