@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -32,9 +32,10 @@ Image YellowDisc() {
     for (int x = 0; x < kSize; ++x) {
       const double d = std::hypot(x - 7.5, y - 7.5);
       const double highlight = std::hypot(x - 5.5, y - 5.0);
-      if (d <= 6.2) Put(image, x, y, highlight < 2.0 ? Pixel{255, 244, 150, 255}
-                                                     : Pixel{255, 212, 0, 255});
-      else if (d <= 7.3) Put(image, x, y, {196, 140, 0, 255});
+      if (d <= 6.2)
+        Put(image, x, y, highlight < 2.0 ? Pixel{255, 244, 150, 255} : Pixel{255, 212, 0, 255});
+      else if (d <= 7.3)
+        Put(image, x, y, {196, 140, 0, 255});
     }
   }
   return image;
@@ -112,9 +113,12 @@ std::vector<std::uint8_t> Encode(const Image& image, int bits) {
     std::vector<std::uint8_t> row;
     for (int x = 0; x < kSize; ++x) {
       const Pixel& p = image[y * kSize + x];
-      if (bits == 8) row.push_back(p.a != 0 ? static_cast<std::uint8_t>(index[p]) : 0);
-      else if (bits == 24) row.insert(row.end(), {p.b, p.g, p.r});
-      else row.insert(row.end(), {p.b, p.g, p.r, p.a});
+      if (bits == 8)
+        row.push_back(p.a != 0 ? static_cast<std::uint8_t>(index[p]) : 0);
+      else if (bits == 24)
+        row.insert(row.end(), {p.b, p.g, p.r});
+      else
+        row.insert(row.end(), {p.b, p.g, p.r, p.a});
     }
     row.resize(colourStride, 0);
     out.insert(out.end(), row.begin(), row.end());

@@ -4,7 +4,14 @@
 
 #include <windows.h>
 
-enum TODAYLISTITEMTYPE { tlitOwnerInfo = 0, tlitAppointments, tlitMail, tlitTasks, tlitCustom, tlitNil };
+enum TODAYLISTITEMTYPE {
+  tlitOwnerInfo = 0,
+  tlitAppointments,
+  tlitMail,
+  tlitTasks,
+  tlitCustom,
+  tlitNil
+};
 
 struct TODAYLISTITEM {
   WCHAR szName[32];

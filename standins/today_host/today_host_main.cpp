@@ -34,8 +34,7 @@ std::vector<std::unique_ptr<LoadedItem>> items;
 DWORD ReadDword(HKEY key, const wchar_t* name, DWORD fallback) {
   DWORD value = 0;
   DWORD size = sizeof value;
-  return RegGetValueW(key, nullptr, name, RRF_RT_REG_DWORD, nullptr, &value, &size) ==
-                 ERROR_SUCCESS
+  return RegGetValueW(key, nullptr, name, RRF_RT_REG_DWORD, nullptr, &value, &size) == ERROR_SUCCESS
              ? value
              : fallback;
 }
@@ -76,8 +75,9 @@ std::vector<std::unique_ptr<LoadedItem>> RegisteredItems() {
     if (!library.empty()) found.push_back(std::move(item));
   }
   RegCloseKey(itemsKey);
-  std::stable_sort(found.begin(), found.end(),
-                   [](const auto& a, const auto& b) { return a->record.dwOrder < b->record.dwOrder; });
+  std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+    return a->record.dwOrder < b->record.dwOrder;
+  });
   return found;
 }
 
@@ -220,9 +220,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   RECT frame{0, 0, kScreenWidth, kScreenHeight};
   AdjustWindowRect(&frame, style, FALSE);
-  const HWND screen = CreateWindowExW(0, kWindowClass, L"Today", style, 20, 20,
-                                      frame.right - frame.left, frame.bottom - frame.top,
-                                      nullptr, nullptr, instance, nullptr);
+  const HWND screen =
+      CreateWindowExW(0, kWindowClass, L"Today", style, 20, 20, frame.right - frame.left,
+                      frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
   if (screen == nullptr) return 1;
   ShowWindow(screen, show);
   UpdateWindow(screen);

@@ -1,3 +1,5 @@
+#include "today/today_item.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +10,6 @@
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_user_interface.h"
 #include "tests/support/text.h"
-#include "today/today_item.h"
 
 namespace lectavo {
 namespace {
@@ -113,7 +114,8 @@ TEST_F(TodayItemTest, PaintingUsesWhatWasReadLast) {
   EXPECT_EQ(painted.Paint()[1].icon, kIconReadingOff) << "nothing read yet";
 
   partial.PutDword(kKey, u"ValSpeak", kDefaultSpeak);
-  EXPECT_EQ(painted.Paint()[1].icon, kIconReadingOn) << "ValSpeak counts though ValUsedLang is missing";
+  EXPECT_EQ(painted.Paint()[1].icon, kIconReadingOn)
+      << "ValSpeak counts though ValUsedLang is missing";
 
   partial.faults.FailAlways("OpenKey");
   EXPECT_EQ(painted.Paint()[1].icon, kIconReadingOn) << "unreadable settings keep the last ones";
@@ -144,8 +146,8 @@ TEST_F(TodayItemTest, RunningMonitorIsOnlyLookedAtAndAnEndedOneStartedAgainQuiet
 
   processes.log.clear();
   Query();
-  EXPECT_EQ(processes.log, (std::vector<std::string>{"Open " + std::to_string(first) + " 0",
-                                                     "Close"}));
+  EXPECT_EQ(processes.log,
+            (std::vector<std::string>{"Open " + std::to_string(first) + " 0", "Close"}));
 
   processes.End(first);
   Query();
@@ -189,12 +191,9 @@ TEST_F(TodayItemTest, FailedStartShowsItsMessageAndKeepsTheEarlierRecord) {
     WStringView message;
   };
   const Case cases[] = {
-      {"tap", kConfigPath, [](TodayItem& i, std::uint32_t&) { i.Tap(); },
-       &TodayItem::ConfigProcess, u"Lectavo-Konfiguration konnte nicht gestartet werden."},
-      {"monitor restart", kMonitorPath,
-       [](TodayItem& i, std::uint32_t& h) {
-         i.QueryRefresh(h);
-       },
+      {"tap", kConfigPath, [](TodayItem& i, std::uint32_t&) { i.Tap(); }, &TodayItem::ConfigProcess,
+       u"Lectavo-Konfiguration konnte nicht gestartet werden."},
+      {"monitor restart", kMonitorPath, [](TodayItem& i, std::uint32_t& h) { i.QueryRefresh(h); },
        &TodayItem::MonitorProcess, u"Lectavo-Monitor konnte nicht gestartet werden."},
   };
   for (const Case& c : cases) {

@@ -1,9 +1,8 @@
 // The real Today screen stand-in with the real item registered, driven as on the device:
 // the item appears, keeps the monitor running, starts the configuration program on a click,
 // and shows the reading state; the screen's pixels are checked and saved as screenshots.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <functional>
 #include <string>
@@ -104,8 +103,8 @@ class TodayHostWineTest : public ::testing::Test {
     CloseHandle(started.hProcess);
     host = started.dwProcessId;
     ASSERT_TRUE(WaitFor([&] { return (screen = ScreenWindow()) != nullptr; }, 10000));
-    ASSERT_TRUE(WaitFor([&] { return (item = ItemWindow()) != nullptr && ItemHeight() == 30; },
-                        5000))
+    ASSERT_TRUE(
+        WaitFor([&] { return (item = ItemWindow()) != nullptr && ItemHeight() == 30; }, 5000))
         << "the item is laid out 30 pixels high";
   }
 
@@ -172,10 +171,13 @@ TEST_F(TodayHostWineTest, EndedMonitorIsStartedAgainAtTheNextQuery) {
   ASSERT_TRUE(WaitFor([&] { return Monitors().size() == 1; }, 5000));
   const DWORD first = Monitors()[0];
   EndProcess(first);
-  ASSERT_TRUE(WaitFor([&] {
-    const auto now = Monitors();
-    return now.size() == 1 && now[0] != first;
-  }, 8000)) << "a new monitor within a few refresh queries";
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        const auto now = Monitors();
+        return now.size() == 1 && now[0] != first;
+      },
+      8000))
+      << "a new monitor within a few refresh queries";
 }
 
 TEST_F(TodayHostWineTest, MonitorThatCannotStartShowsOneBoxAtATime) {
@@ -220,19 +222,25 @@ TEST_F(TodayHostWineTest, ClickOnTheItemStartsTheConfigurationProgram) {
 
 TEST_F(TodayHostWineTest, ReadingSwitchedOffShowsTheCrossedOutLoudspeaker) {
   Screenshot on;
-  ASSERT_TRUE(WaitFor([&] {
-    on = Capture(screen);
-    return CountInIcon(on, 2, IsYellow) > 60 && CountInIcon(on, 22, IsDark) > 20;
-  }, 5000)) << "the yellow disc and the loudspeaker";
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        on = Capture(screen);
+        return CountInIcon(on, 2, IsYellow) > 60 && CountInIcon(on, 22, IsDark) > 20;
+      },
+      5000))
+      << "the yellow disc and the loudspeaker";
   Save(on, L"today_host_reading_on.bmp");
   EXPECT_EQ(CountInIcon(on, 22, IsRed), 0);
 
   ASSERT_TRUE(PutSettings(kReadingOff));
   Screenshot off;
-  EXPECT_TRUE(WaitFor([&] {
-    off = Capture(screen);
-    return CountInIcon(off, 22, IsRed) > 30;
-  }, 5000)) << "the next query repaints the crossed-out loudspeaker";
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        off = Capture(screen);
+        return CountInIcon(off, 22, IsRed) > 30;
+      },
+      5000))
+      << "the next query repaints the crossed-out loudspeaker";
   Save(off, L"today_host_reading_off.bmp");
   EXPECT_GT(CountInIcon(off, 2, IsYellow), 60);
 }
@@ -241,10 +249,12 @@ TEST_F(TodayHostWineTest, SettingChangeReloadsTheItems) {
   ASSERT_TRUE(WaitFor([&] { return Monitors().size() == 1; }, 5000));
   const HWND before = item;
   SendMessageW(screen, WM_SETTINGCHANGE, 0xF2, 0);
-  ASSERT_TRUE(WaitFor([&] {
-    item = ItemWindow();
-    return item != nullptr && item != before && ItemHeight() == 30;
-  }, 5000));
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        item = ItemWindow();
+        return item != nullptr && item != before && ItemHeight() == 30;
+      },
+      5000));
   EXPECT_FALSE(IsWindow(before));
   EXPECT_TRUE(WaitFor([&] { return Monitors().size() == 2; }, 5000))
       << "the new item starts its monitor although one runs";

@@ -1,8 +1,7 @@
 // The real Lectavo_Today.dll loaded into this process, as the Today screen loads it: its
 // export, its resources and its item window's answers to the screen's messages.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -71,7 +70,8 @@ TEST_F(TodayLibraryWineTest, ExportsOnlyNumber240WithoutAName) {
   const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
   const IMAGE_DATA_DIRECTORY& directory =
       nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
-  const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + directory.VirtualAddress);
+  const auto* exports =
+      reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + directory.VirtualAddress);
   EXPECT_EQ(exports->Base, 240u);
   EXPECT_EQ(exports->NumberOfFunctions, 1u);
   EXPECT_EQ(exports->NumberOfNames, 0u);
@@ -84,8 +84,8 @@ TEST_F(TodayLibraryWineTest, CarriesItsNameAndThreeSmallIcons) {
   EXPECT_STREQ(name, L"Lectavo Service");
   for (int id : {102, 109, 110}) {
     SCOPED_TRACE(id);
-    const auto icon = static_cast<HICON>(
-        LoadImageW(library, MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0));
+    const auto icon =
+        static_cast<HICON>(LoadImageW(library, MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0));
     ASSERT_NE(icon, nullptr);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -113,7 +113,8 @@ TEST_F(TodayLibraryWineTest, ItemWindowAnswersTheScreensMessages) {
   GetClientRect(item, &rect);
   EXPECT_EQ(rect.right, 240);
   EXPECT_EQ(rect.bottom, 0);
-  EXPECT_TRUE(WaitFor([] { return !ChildrenOf(GetCurrentProcessId(), L"Lectavo_Monitor.exe").empty(); }, 5000))
+  EXPECT_TRUE(WaitFor(
+      [] { return !ChildrenOf(GetCurrentProcessId(), L"Lectavo_Monitor.exe").empty(); }, 5000))
       << "the item started the monitor";
 
   // No default processing: whatever the item does not handle answers 1, WM_DESTROY 0.

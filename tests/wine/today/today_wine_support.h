@@ -2,8 +2,8 @@
 // registration, the settings, waiting, and the processes a test caused.
 #pragma once
 
-#include <windows.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 #include <chrono>
 #include <string>
@@ -71,7 +71,8 @@ inline std::vector<DWORD> ChildrenOf(DWORD parent, const wchar_t* exeName = null
   if (snapshot == INVALID_HANDLE_VALUE) return children;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
     if (entry.th32ParentProcessID == parent &&
         (exeName == nullptr || _wcsicmp(entry.szExeFile, exeName) == 0)) {
       children.push_back(entry.th32ProcessID);
