@@ -121,6 +121,7 @@ TEST_F(TodayLibraryWineTest, ItemWindowAnswersTheScreensMessages) {
   EXPECT_EQ(SendMessageW(item, WM_USER + 7, 0, 0), 1);
   EXPECT_EQ(SendMessageW(item, WM_CREATE, 0, 0), 1);
   EXPECT_EQ(SendMessageW(item, WM_DESTROY, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(item, WM_TODAYCUSTOM_QUERYREFRESHCACHE, 0, 0), FALSE) << "no record";
 
   ResetEvent(shellReady);
   EXPECT_EQ(Query(record), FALSE) << "shell not ready";
