@@ -30,6 +30,9 @@ struct LoadedItem {
 
 // The record's address is the item's wParam at every query: it must not move.
 std::vector<std::unique_ptr<LoadedItem>> items;
+// An item may be inside a message box of its own when the reload is asked for; its library
+// is unloaded only from the main message loop, where no item code runs.
+bool reloadWanted = false;
 
 DWORD ReadDword(HKEY key, const wchar_t* name, DWORD fallback) {
   DWORD value = 0;
@@ -168,10 +171,8 @@ LRESULT CALLBACK ScreenProcedure(HWND screen, UINT message, WPARAM wParam, LPARA
       return 0;
     case WM_SETTINGCHANGE:
       if (wParam == kReloadItems) {
-        UnloadItems();
-        LoadItems(screen);
-        Refresh(screen);
-        LayOut(screen);
+        reloadWanted = true;
+        PostMessageW(screen, WM_NULL, 0, 0);  // wakes the main loop
       }
       return 0;
     case TODAYM_DRAWWATERMARK: {
@@ -231,6 +232,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
+    if (reloadWanted) {
+      reloadWanted = false;
+      UnloadItems();
+      LoadItems(screen);
+      Refresh(screen);  // new items answer TRUE at once and are laid out
+    }
   }
   CloseHandle(shellReady);
   return 0;
