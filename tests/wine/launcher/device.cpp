@@ -28,13 +28,17 @@ std::wstring PackageFile(const wchar_t* name) {
   return path + L"\\" + name;
 }
 
-bool InstallService() {
-  CreateDirectoryW(L"C:\\ORBA-GMBH", nullptr);
-  CreateDirectoryW(L"C:\\ORBA-GMBH\\Lectavo", nullptr);
-  return CopyFileW(PackageFile(L"Lectavo_Service.exe").c_str(), kInstalledService, FALSE) != 0;
+std::wstring InstalledFile(const wchar_t* name) {
+  return std::wstring(L"C:\\ORBA-GMBH\\Lectavo\\") + name;
 }
 
-void RemoveService() { DeleteFileW(kInstalledService); }
+bool Install(const wchar_t* name) {
+  CreateDirectoryW(L"C:\\ORBA-GMBH", nullptr);
+  CreateDirectoryW(L"C:\\ORBA-GMBH\\Lectavo", nullptr);
+  return CopyFileW(PackageFile(name).c_str(), InstalledFile(name).c_str(), FALSE) != 0;
+}
+
+void Uninstall(const wchar_t* name) { DeleteFileW(InstalledFile(name).c_str()); }
 
 void PutSettings(DWORD speak, DWORD waitStartSeconds, DWORD alive) {
   HKEY key = nullptr;
@@ -62,18 +66,22 @@ std::optional<DWORD> Alive() {
   return value;
 }
 
-int CountProcesses(const wchar_t* exeName) {
+std::vector<DWORD> ProcessIds(const wchar_t* exeName) {
+  std::vector<DWORD> ids;
   const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return 0;
-  int count = 0;
+  if (snapshot == INVALID_HANDLE_VALUE) return ids;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
   for (BOOL found = Process32FirstW(snapshot, &entry); found;
        found = Process32NextW(snapshot, &entry)) {
-    if (lstrcmpiW(entry.szExeFile, exeName) == 0) ++count;
+    if (lstrcmpiW(entry.szExeFile, exeName) == 0) ids.push_back(entry.th32ProcessID);
   }
   CloseHandle(snapshot);
-  return count;
+  return ids;
+}
+
+int CountProcesses(const wchar_t* exeName) {
+  return static_cast<int>(ProcessIds(exeName).size());
 }
 
 bool SetServiceEvent(const wchar_t* name) {

@@ -12,21 +12,27 @@
 
 namespace lectavo::device {
 
-inline constexpr wchar_t kInstalledService[] = L"C:\\ORBA-GMBH\\Lectavo\\Lectavo_Service.exe";
+inline constexpr wchar_t kLauncher[] = L"Lectavo_Start.exe";
+inline constexpr wchar_t kService[] = L"Lectavo_Service.exe";
+inline constexpr wchar_t kMonitor[] = L"Lectavo_Monitor.exe";
 
 // A file of build/windows/package, as Wine sees it through drive Z:.
 std::wstring PackageFile(const wchar_t* name);
 
-// Copies the package's service into the program folder; false when that fails.
-bool InstallService();
-void RemoveService();
+// A program's place in the program folder "\ORBA-GMBH\Lectavo" of drive C:.
+std::wstring InstalledFile(const wchar_t* name);
+// Copies the package's program into the program folder; false when that fails.
+bool Install(const wchar_t* name);
+void Uninstall(const wchar_t* name);
 
 // The launcher's four values and the heartbeat; ClearSettings removes the whole key.
 void PutSettings(DWORD speak, DWORD waitStartSeconds, DWORD alive);
 void ClearSettings();
 std::optional<DWORD> Alive();
 
-// Running processes whose executable name is exeName, letter case ignored.
+// Ids of the running processes whose executable name is exeName, letter case ignored, as
+// the setup finds the programs it stops.
+std::vector<DWORD> ProcessIds(const wchar_t* exeName);
 int CountProcesses(const wchar_t* exeName);
 
 // Sets one of the service's events (standins/service/service_control.h); false when no
