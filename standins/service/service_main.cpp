@@ -25,7 +25,8 @@ std::uint32_t NextHeartbeat(std::uint32_t last) {
 class Heartbeat {
  public:
   Heartbeat() {
-    // Go on from what the registry holds, so that the first beat is already a change.
+    // Go on from what the registry holds, so that the first beat is already a change; the
+    // store reads ValAlive into the launcher's record.
     lectavo::LauncherSettings stored;
     store_.LoadAlive(stored);
     record_.ValAlive = stored.ValAlive;

@@ -1,7 +1,5 @@
 // The launcher's whole run on the fakes: the heartbeat is scripted per poll, start attempts
 // and message boxes are recorded with the poll they came at (0: the attempt at start-up).
-#include "launcher/launcher_application.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "launcher/launcher_application.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fake_power.h"
 #include "tests/support/fake_processes.h"
@@ -55,6 +54,7 @@ class LauncherTest : public ::testing::Test {
     processes.faults.FailWhen("Start", [this](WStringView) {
       starts.push_back(polls);
       startTimes.push_back(clock.now);
+      EXPECT_EQ(power.requests.size(), starts.size()) << "full power is asked for first";
       return startFails(polls);
     });
     userInterface.whileOpen = [this](const fake::FakeUserInterface::Box& box) {
@@ -87,10 +87,10 @@ class LauncherTest : public ::testing::Test {
     EXPECT_EQ(registry.OpenKeys(), 0);
   }
 
-  // Polls made, and sleeps between polls.
+  // Sleeps of one poll interval.
   int PollSleeps() const {
-    return static_cast<int>(std::count(clock.sleeps.begin(), clock.sleeps.end(),
-                                       kPollIntervalMilliseconds));
+    return static_cast<int>(
+        std::count(clock.sleeps.begin(), clock.sleeps.end(), kPollIntervalMilliseconds));
   }
 
   fake::FakeRegistry registry;
@@ -112,7 +112,8 @@ class LauncherTest : public ::testing::Test {
 TEST_F(LauncherTest, StartAttemptRequestsFullPowerAndKeepsNoHandles) {
   power.faults.FailAlways("RequestPowerState");  // its result is not examined
   Run();
-  ASSERT_EQ(processes.log, std::vector<std::string>{"Start \\ORBA-GMBH\\Lectavo\\Lectavo_Service.exe"});
+  ASSERT_EQ(processes.log,
+            std::vector<std::string>{"Start \\ORBA-GMBH\\Lectavo\\Lectavo_Service.exe"});
   ASSERT_EQ(power.requests.size(), 1u);
   EXPECT_EQ(power.requests[0].state, 0x10000u);
   EXPECT_EQ(power.requests[0].options, 0x1000u);
@@ -143,10 +144,10 @@ TEST_F(LauncherTest, StartDelayComesFromValWaitStartOrIsTenSeconds) {
          r.Remove(kKey, u"StrAccounts");
        },
        10000},
-      {"times 1000 exceeds 32 bits",
-       [](auto& r) { r.PutDword(kKey, u"ValWaitStart", 4294968); }, 4294968000ull},
-      {"largest positive",
-       [](auto& r) { r.PutDword(kKey, u"ValWaitStart", 0x7FFFFFFF); }, 2147483647000ull},
+      {"times 1000 exceeds 32 bits", [](auto& r) { r.PutDword(kKey, u"ValWaitStart", 4294968); },
+       4294968000ull},
+      {"largest positive", [](auto& r) { r.PutDword(kKey, u"ValWaitStart", 0x7FFFFFFF); },
+       2147483647000ull},
       {"-1", [](auto& r) { r.PutDword(kKey, u"ValWaitStart", 0xFFFFFFFF); }, 10000},
       {"most negative", [](auto& r) { r.PutDword(kKey, u"ValWaitStart", 0x80000000); }, 10000},
   };
@@ -155,6 +156,7 @@ TEST_F(LauncherTest, StartDelayComesFromValWaitStartOrIsTenSeconds) {
     clock = {};
     starts.clear();
     startTimes.clear();
+    power.requests.clear();
     polls = 0;
     PutSettings(kDefaultSpeak, 1);
     c.prepare(registry);
@@ -235,16 +237,18 @@ TEST_F(LauncherTest, GivesUpOnlyWhenTheAttemptAtCountTwentyFails) {
   const GiveUpCase cases[] = {
       {"service missing", frozenAtZero, [](int) { return true; }, 20, true,
        Concat({0}, Range(4, 20))},
-      {"count 20 reached after a change",
-       [](int) { return std::optional<std::uint32_t>{1}; }, [](int) { return true; }, 21, true,
-       Concat({0}, Range(5, 21))},
+      {"count 20 reached after a change", [](int) { return std::optional<std::uint32_t>{1}; },
+       [](int) { return true; }, 21, true, Concat({0}, Range(5, 21))},
       {"success at count 20 never gives up later",
        [](int poll) { return poll < 40 ? std::optional<std::uint32_t>{0} : kEnd; },
        [](int poll) { return poll != 20; }, 40, false,
        Concat(Concat({0}, Range(4, 19)), Range(21, 39))},
       {"failures at counts 19 and 21 only",
        [](int poll) { return poll < 30 ? std::optional<std::uint32_t>{0} : kEnd; },
-       [](int poll) { return poll == 19 || poll == 21; }, 30, false, {19, 21}},
+       [](int poll) { return poll == 19 || poll == 21; },
+       30,
+       false,
+       {19, 21}},
   };
   for (const GiveUpCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -276,14 +280,11 @@ struct LanguageCase {
 
 TEST_F(LauncherTest, MessagesAreGermanOnlyWhenBits22To24ReadAsOne) {
   const LanguageCase cases[] = {
-      {0xE8323232, false},  // install default: bits 22 to 24 clear
-      {0xE8723232, true},   // bit 22 alone
-      {0x00400000, true},
-      {0xE8F23232, false},  // bits 22 and 23
-      {0xE9723232, false},  // bits 22 and 24
-      {0x01C00000, false},
-      {0x00800000, false},
-      {0, false},
+      {0xE8323232, false},                       // install default: bits 22 to 24 clear
+      {0xE8723232, true},                        // bit 22 alone
+      {0x00400000, true},  {0xE8F23232, false},  // bits 22 and 23
+      {0xE9723232, false},                       // bits 22 and 24
+      {0x01C00000, false}, {0x00800000, false}, {0, false},
   };
   heartbeat = [](int) { return std::optional<std::uint32_t>{0}; };
   startFails = [](int) { return true; };

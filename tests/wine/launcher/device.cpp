@@ -59,8 +59,8 @@ void ClearSettings() { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH"
 std::optional<DWORD> Alive() {
   DWORD value = 0;
   DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, kSettingsKey, L"ValAlive", RRF_RT_REG_DWORD, nullptr,
-                   &value, &size) != ERROR_SUCCESS) {
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, kSettingsKey, L"ValAlive", RRF_RT_REG_DWORD, nullptr, &value,
+                   &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   return value;
@@ -80,9 +80,7 @@ std::vector<DWORD> ProcessIds(const wchar_t* exeName) {
   return ids;
 }
 
-int CountProcesses(const wchar_t* exeName) {
-  return static_cast<int>(ProcessIds(exeName).size());
-}
+int CountProcesses(const wchar_t* exeName) { return static_cast<int>(ProcessIds(exeName).size()); }
 
 bool SetServiceEvent(const wchar_t* name) {
   const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, name);
@@ -104,8 +102,8 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 StartedProcess::StartedProcess(const std::wstring& path) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info_)) {
+  if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info_)) {
     info_ = {};
   }
 }

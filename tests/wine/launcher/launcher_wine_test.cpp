@@ -35,8 +35,8 @@ TEST_F(LauncherWineTest, StartsTheServiceAfterTheDelayAndEndsWhenTheHeartbeatSay
   device::StartedProcess launcher(device::PackageFile(device::kLauncher));
   ASSERT_TRUE(launcher.Started());
 
-  ASSERT_TRUE(device::WaitUntil(
-      [] { return device::CountProcesses(device::kService) == 1; }, 10000));
+  ASSERT_TRUE(
+      device::WaitUntil([] { return device::CountProcesses(device::kService) == 1; }, 10000));
   EXPECT_GE(steady_clock::now() - launched, milliseconds(1000)) << "ValWaitStart is 1 s";
   ASSERT_TRUE(device::WaitUntil([] { return device::Alive().value_or(0) != 0; }, 5000))
       << "the service keeps its heartbeat";
@@ -66,8 +66,8 @@ TEST_P(MissingServiceWineTest, ShowsTheFailureMessageAndGoesOnWatching) {
   ASSERT_TRUE(launcher.Started());
 
   HWND box = nullptr;
-  ASSERT_TRUE(device::WaitUntil([&] { return (box = device::FindMessageBox(launcher.Id())); },
-                                15000));
+  ASSERT_TRUE(
+      device::WaitUntil([&] { return (box = device::FindMessageBox(launcher.Id())); }, 15000));
   EXPECT_EQ(device::WindowText(box), L"Lectavo");
   EXPECT_THAT(device::StaticTexts(box), ::testing::Contains(std::wstring(GetParam().message)));
 
