@@ -1,0 +1,93 @@
+// The stand-in reading service, run for real: the heartbeat, a second copy, and both ways
+// of asking it to end.
+#include <gtest/gtest.h>
+
+#include "standins/service/service_control.h"
+#include "tests/wine/launcher/device.h"
+
+namespace lectavo {
+namespace {
+
+using device::Alive;
+
+class ServiceWineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    device::ClearSettings();
+    ASSERT_TRUE(device::Install(device::kService));
+  }
+  void TearDown() override {
+    device::SetServiceEvent(kServiceQuitEvent);
+    device::ClearSettings();
+    device::Uninstall(device::kService);
+  }
+
+  // Waits for the heartbeat to move on from seen; the value it moved to.
+  static std::optional<DWORD> NextBeat(DWORD seen) {
+    std::optional<DWORD> now;
+    device::WaitUntil([&] { return (now = Alive()) && *now != seen; }, 4000);
+    return now != seen ? now : std::nullopt;
+  }
+};
+
+TEST_F(ServiceWineTest, StoresANewHeartbeatEveryFewSecondsAndEndsWhenAsked) {
+  device::PutSettings(0xE8323232, 10, 0x7FFFFFFE);
+  device::StartedProcess service(device::InstalledFile(device::kService));
+  ASSERT_TRUE(service.Started());
+  EXPECT_EQ(NextBeat(0x7FFFFFFE), 0x80000000u) << "0x7FFFFFFF would end the launcher's watch";
+  EXPECT_EQ(NextBeat(0x80000000), 0x80000001u);
+
+  ASSERT_TRUE(device::SetServiceEvent(kServiceQuitEvent));
+  EXPECT_EQ(service.WaitForExit(3000), 0u);
+  EXPECT_EQ(Alive(), 0x80000001u) << "a plain end leaves the heartbeat standing";
+}
+
+TEST_F(ServiceWineTest, SecondCopyEndsAtOnceAndTheFirstBeatsOn) {
+  device::PutSettings(0xE8323232, 10, 0);
+  device::StartedProcess first(device::InstalledFile(device::kService));
+  const std::optional<DWORD> beat = NextBeat(0);
+  ASSERT_TRUE(beat);
+
+  device::StartedProcess second(device::InstalledFile(device::kService));
+  ASSERT_TRUE(second.Started());
+  EXPECT_EQ(second.WaitForExit(3000), 0u);
+  EXPECT_TRUE(first.Running());
+  EXPECT_EQ(device::CountProcesses(device::kService), 1);
+  EXPECT_TRUE(NextBeat(*beat)) << "the first copy keeps the heartbeat";
+}
+
+TEST_F(ServiceWineTest, QuitForGoodStoresTheEndOfWatchingAndAFreshCopyBeatsAgain) {
+  device::PutSettings(0xE8323232, 10, 0);
+  {
+    device::StartedProcess service(device::InstalledFile(device::kService));
+    ASSERT_TRUE(NextBeat(0));
+    ASSERT_TRUE(device::SetServiceEvent(kServiceQuitForGoodEvent));
+    EXPECT_EQ(service.WaitForExit(3000), 0u);
+    EXPECT_EQ(Alive(), 0x7FFFFFFFu);
+  }
+  device::StartedProcess again(device::InstalledFile(device::kService));
+  EXPECT_EQ(NextBeat(0x7FFFFFFF), 0x80000000u) << "the events of the last run are past";
+  EXPECT_TRUE(again.Running());
+}
+
+TEST_F(ServiceWineTest, TerminatedByNameWithoutNoticeAFreshCopyBeatsAgain) {
+  device::PutSettings(0xE8323232, 10, 0);
+  {
+    device::StartedProcess service(device::InstalledFile(device::kService));
+    ASSERT_TRUE(NextBeat(0));
+    // As the setup stops it: found by its lower-case name, terminated with exit code 0.
+    ASSERT_EQ(device::ProcessIds(L"lectavo_service.exe"), std::vector<DWORD>{service.Id()});
+    const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, service.Id());
+    ASSERT_NE(process, nullptr);
+    EXPECT_TRUE(TerminateProcess(process, 0));
+    CloseHandle(process);
+    EXPECT_EQ(service.WaitForExit(3000), 0u);
+  }
+  const DWORD stopped = Alive().value_or(0);
+  device::StartedProcess fresh(device::InstalledFile(device::kService));
+  EXPECT_TRUE(NextBeat(stopped)) << "the copy that was stopped does not count as running";
+  EXPECT_TRUE(fresh.Running());
+}
+
+}  // namespace
+}  // namespace lectavo
