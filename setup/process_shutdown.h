@@ -6,8 +6,8 @@
 namespace lectavo {
 
 // The programs stopped before install and uninstall, in this order.
-inline constexpr WStringView kProductPrograms[] = {
-    u"lectavo_config.exe", u"lectavo_monitor.exe", u"lectavo_service.exe"};
+inline constexpr WStringView kProductPrograms[] = {u"lectavo_config.exe", u"lectavo_monitor.exe",
+                                                   u"lectavo_service.exe"};
 
 // Terminates, with exit code 0 and without waiting, every running process whose executable
 // name equals exeName without regard to letter case. 1 when the process list was taken,

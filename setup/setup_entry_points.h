@@ -9,11 +9,10 @@ enum codeINSTALL_EXIT { codeINSTALL_EXIT_DONE = 0, codeINSTALL_EXIT_UNINSTALL };
 enum codeUNINSTALL_INIT { codeUNINSTALL_INIT_CONTINUE = 0, codeUNINSTALL_INIT_CANCEL };
 enum codeUNINSTALL_EXIT { codeUNINSTALL_EXIT_DONE = 0 };
 
-using InstallInitCall = codeINSTALL_INIT (*)(HWND parent, BOOL firstCall,
-                                             BOOL previouslyInstalled, LPCWSTR installFolder);
-using InstallExitCall = codeINSTALL_EXIT (*)(HWND parent, LPCWSTR installFolder,
-                                             WORD failedFolders, WORD failedFiles,
-                                             WORD failedRegistryKeys, WORD failedRegistryValues,
-                                             WORD failedShortcuts);
+using InstallInitCall = codeINSTALL_INIT (*)(HWND parent, BOOL firstCall, BOOL previouslyInstalled,
+                                             LPCWSTR installFolder);
+using InstallExitCall = codeINSTALL_EXIT (*)(HWND parent, LPCWSTR installFolder, WORD failedFolders,
+                                             WORD failedFiles, WORD failedRegistryKeys,
+                                             WORD failedRegistryValues, WORD failedShortcuts);
 using UninstallInitCall = codeUNINSTALL_INIT (*)(HWND parent, LPCWSTR installFolder);
 using UninstallExitCall = codeUNINSTALL_EXIT (*)(HWND parent);

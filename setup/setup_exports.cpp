@@ -1,8 +1,7 @@
 // Lectavo_Setup.dll: the four calls of the device installer, handed to the core with the
 // Win32 platform. Nothing may escape to the installer, not even an exception.
-#include "setup/setup_entry_points.h"
-
 #include "platform/win32/win32_roles.h"
+#include "setup/setup_entry_points.h"
 #include "setup/setup_hooks.h"
 
 namespace {

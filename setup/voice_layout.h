@@ -7,8 +7,8 @@
 namespace lectavo {
 
 // The voices the product knows, in this order.
-inline constexpr WStringView kVoiceNames[] = {u"ENG_W",    u"FRA_W",    u"GER_M",    u"GER_W",
-                                              u"ITA_W",    u"SPA_W",    u"GERENG_W", u"FRAENG_W",
+inline constexpr WStringView kVoiceNames[] = {u"ENG_W",    u"FRA_W",   u"GER_M",    u"GER_W",
+                                              u"ITA_W",    u"SPA_W",   u"GERENG_W", u"FRAENG_W",
                                               u"SPAENG_W", u"ITAENG_W"};
 
 // Makes the folder of every known voice; existing or failing folders are passed over.

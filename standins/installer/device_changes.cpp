@@ -21,9 +21,9 @@ bool KeyIsEmpty(const std::wstring& key) {
   }
   DWORD subkeys = 0;
   DWORD values = 0;
-  const bool queried = RegQueryInfoKeyW(opened, nullptr, nullptr, nullptr, &subkeys, nullptr,
-                                        nullptr, &values, nullptr, nullptr, nullptr,
-                                        nullptr) == ERROR_SUCCESS;
+  const bool queried =
+      RegQueryInfoKeyW(opened, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
+                       nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
   RegCloseKey(opened);
   return queried && subkeys == 0 && values == 0;
 }
@@ -85,8 +85,7 @@ void DeviceChanges::CopyPackageFile(const std::wstring& from, const std::wstring
   if (CopyFileW(from.c_str(), to.c_str(), FALSE)) {
     made_.Add(MadeItem::Kind::File, to);
   } else {
-    Complain(L"file " + to + L" cannot be copied (error " + std::to_wstring(GetLastError()) +
-             L")");
+    Complain(L"file " + to + L" cannot be copied (error " + std::to_wstring(GetLastError()) + L")");
     ++failed_.files;
   }
 }
@@ -99,8 +98,8 @@ void DeviceChanges::SetValue(const RegistryEntry& entry) {
     if (!KeyExists(level)) missing.push_back(level);
   }
   HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, entry.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, entry.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                      &key, nullptr) != ERROR_SUCCESS) {
     Complain(L"registry key " + entry.key + L" cannot be made");
     ++failed_.keys;
     return;

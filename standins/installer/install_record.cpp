@@ -22,8 +22,8 @@ void InstallRecord::Append(const InstallRecord& later) {
 }
 
 int InstallRecord::Count(MadeItem::Kind kind) const {
-  return static_cast<int>(std::count_if(items_.begin(), items_.end(),
-                                        [kind](const MadeItem& item) { return item.kind == kind; }));
+  return static_cast<int>(std::count_if(
+      items_.begin(), items_.end(), [kind](const MadeItem& item) { return item.kind == kind; }));
 }
 
 bool InstallRecord::Save(const std::wstring& path) const {
@@ -48,8 +48,8 @@ bool InstallRecord::Load(const std::wstring& path, std::wstring& error) {
       error = path + L" is damaged: " + line;
       return false;
     }
-    MadeItem item{static_cast<MadeItem::Kind>(known - std::begin(kKindNames)),
-                  line.substr(tab + 1), {}};
+    MadeItem item{
+        static_cast<MadeItem::Kind>(known - std::begin(kKindNames)), line.substr(tab + 1), {}};
     if (item.kind == MadeItem::Kind::Value) {
       const auto nameTab = item.path.find(L'\t');
       if (nameTab == std::wstring::npos) {

@@ -61,8 +61,8 @@ bool ListPackage(const std::wstring& packageFolder, const std::wstring& relative
 bool ReadInstallFolder(const std::wstring& name, std::wstring& folder) {
   wchar_t buffer[MAX_PATH] = {};
   DWORD size = sizeof buffer - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, AppKey(name).c_str(), L"InstallDir", RRF_RT_REG_SZ,
-                   nullptr, buffer, &size) != ERROR_SUCCESS) {
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, AppKey(name).c_str(), L"InstallDir", RRF_RT_REG_SZ, nullptr,
+                   buffer, &size) != ERROR_SUCCESS) {
     return false;
   }
   folder = buffer;

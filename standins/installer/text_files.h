@@ -8,8 +8,7 @@ namespace installer {
 
 // The lines of a UTF-8 file (a leading byte-order mark and line ends removed); on failure
 // error says why.
-bool ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines,
-                   std::wstring& error);
+bool ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines, std::wstring& error);
 
 // Replaces the file with the lines, each ended by CR LF.
 bool WriteTextLines(const std::wstring& path, const std::vector<std::wstring>& lines);

@@ -45,15 +45,14 @@ TEST_F(MoveToProgramFolderTest, TopLevelFilesMoveAndSubfoldersStay) {
   for (WStringView program : kPrograms) {
     EXPECT_EQ(files.Content(In(u"\\ORBA-GMBH\\Lectavo", program)), fake::Narrow(program));
   }
-  EXPECT_EQ(files.Paths(),
-            (std::vector<WString>{u"\\ORBA-GMBH", u"\\ORBA-GMBH\\Lectavo",
-                                  u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe",
-                                  u"\\ORBA-GMBH\\Lectavo\\Lectavo_Monitor.exe",
-                                  u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll", u"\\Storage Card",
-                                  WString(kCard), u"\\Storage Card\\Lectavo\\GER_W",
-                                  u"\\Storage Card\\Lectavo\\GER_W\\svox.pil",
-                                  u"\\Storage Card\\Lectavo\\VoiceCommand",
-                                  u"\\Storage Card\\Lectavo\\VoiceCommand\\GER_VorlesenEin.WAV"}));
+  EXPECT_EQ(
+      files.Paths(),
+      (std::vector<WString>{
+          u"\\ORBA-GMBH", u"\\ORBA-GMBH\\Lectavo", u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe",
+          u"\\ORBA-GMBH\\Lectavo\\Lectavo_Monitor.exe", u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll",
+          u"\\Storage Card", WString(kCard), u"\\Storage Card\\Lectavo\\GER_W",
+          u"\\Storage Card\\Lectavo\\GER_W\\svox.pil", u"\\Storage Card\\Lectavo\\VoiceCommand",
+          u"\\Storage Card\\Lectavo\\VoiceCommand\\GER_VorlesenEin.WAV"}));
   EXPECT_EQ(files.OpenHandles(), 0);
 }
 

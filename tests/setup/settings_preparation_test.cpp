@@ -29,8 +29,8 @@ void PutComplete(FakeRegistry& registry) {
 }
 
 bool WroteAnyOfTheSix(const FakeRegistry& registry) {
-  for (const char* name : {"ValSpeak", "ValUsedLang", "StrAccounts", "ValWaitStart",
-                           "StrAddressCC", "ValAnswerTime"}) {
+  for (const char* name : {"ValSpeak", "ValUsedLang", "StrAccounts", "ValWaitStart", "StrAddressCC",
+                           "ValAnswerTime"}) {
     for (const std::string& call : registry.log) {
       if (call.rfind(std::string("SetValue ") + name + " ", 0) == 0) return true;
     }
@@ -76,6 +76,7 @@ TEST_P(PrepareSettingsRecordTest, DefaultsOnlyWhenTheLoadFails) {
   EXPECT_EQ(registry.OpenKeys(), 0);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Records, PrepareSettingsRecordTest,
     ::testing::Values(
@@ -91,6 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"AddressCCMissing", {u"StrAddressCC"}, 0x08404040, 70, 25, 7,
                    u"Outlook\tFirma\t", std::nullopt, false}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(PrepareSettingsTest, FolderTooLongForTheSettingsPathLeavesThatValueAsItWas) {
   for (std::size_t length : {254u, 255u, 300u}) {

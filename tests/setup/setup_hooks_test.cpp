@@ -52,8 +52,7 @@ TEST_F(SetupHooksTest, InstallOnAStorageCardLaysOutVoicesAndMovesThePrograms) {
   EXPECT_EQ(registry.Dword(kKey, u"ValAlive"), 0u);
   EXPECT_EQ(files.Content(u"\\Storage Card\\Lectavo\\GER_W\\svox.pil"), "German voice");
   EXPECT_TRUE(files.IsFolder(u"\\Storage Card\\Lectavo\\ITAENG_W"));
-  EXPECT_EQ(files.Content(u"\\Storage Card\\Lectavo\\VoiceCommand\\GER_VorlesenEin.WAV"),
-            "prompt");
+  EXPECT_EQ(files.Content(u"\\Storage Card\\Lectavo\\VoiceCommand\\GER_VorlesenEin.WAV"), "prompt");
   EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "config");
   EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll"), "today");
   EXPECT_FALSE(files.IsFile(u"\\Storage Card\\Lectavo\\Lectavo_Config.exe"));
@@ -63,8 +62,8 @@ TEST_F(SetupHooksTest, InstallOnAStorageCardLaysOutVoicesAndMovesThePrograms) {
 }
 
 TEST_F(SetupHooksTest, InstallIntoTheProgramFolderMovesNothing) {
-  for (WStringView folder : {u"\\ORBA-GMBH\\Lectavo", u"\\orba-gmbh\\lectavo",
-                             u"\\ORBA-GMBH2\\Lectavo"}) {
+  for (WStringView folder :
+       {u"\\ORBA-GMBH\\Lectavo", u"\\orba-gmbh\\lectavo", u"\\ORBA-GMBH2\\Lectavo"}) {
     SCOPED_TRACE(fake::Narrow(folder));
     files = FakeFiles();
     userInterface = FakeUserInterface();

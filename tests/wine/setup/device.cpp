@@ -44,11 +44,6 @@ bool Exists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool IsFolder(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 std::optional<std::string> Content(const std::wstring& path) {
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -123,16 +118,6 @@ std::optional<Value> ReadValue(const std::wstring& key, const std::wstring& name
   return value;
 }
 
-std::optional<DWORD> ReadDword(const std::wstring& key, const std::wstring& name) {
-  const auto value = ReadValue(key, name);
-  if (!value || value->type != REG_DWORD || value->bytes.size() != sizeof(DWORD)) {
-    return std::nullopt;
-  }
-  DWORD result = 0;
-  std::copy(value->bytes.begin(), value->bytes.end(), reinterpret_cast<BYTE*>(&result));
-  return result;
-}
-
 // The text with its terminator as stored: a REG_SZ of (characters + 1) * 2 bytes.
 std::optional<std::wstring> ReadText(const std::wstring& key, const std::wstring& name) {
   const auto value = ReadValue(key, name);
@@ -200,8 +185,7 @@ int RunAndPump(const std::wstring& program, const std::wstring& arguments) {
   DWORD exitCode = static_cast<DWORD>(-1);
   while (GetTickCount64() < deadline) {
     const DWORD left = static_cast<DWORD>(deadline - GetTickCount64());
-    const DWORD woken =
-        MsgWaitForMultipleObjects(1, &started.hProcess, FALSE, left, QS_ALLINPUT);
+    const DWORD woken = MsgWaitForMultipleObjects(1, &started.hProcess, FALSE, left, QS_ALLINPUT);
     if (woken == WAIT_OBJECT_0) {
       GetExitCodeProcess(started.hProcess, &exitCode);
       break;

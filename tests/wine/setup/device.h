@@ -14,7 +14,6 @@ namespace lectavo::device {
 std::wstring HostPath(const char* unixPath);
 
 bool Exists(const std::wstring& path);
-bool IsFolder(const std::wstring& path);
 std::optional<std::string> Content(const std::wstring& path);
 void Write(const std::wstring& path, const std::string& bytes);
 // Names in a folder, "." and ".." left out; folders end in a backslash.
@@ -31,7 +30,6 @@ struct Value {
   bool operator==(const Value&) const = default;
 };
 std::optional<Value> ReadValue(const std::wstring& key, const std::wstring& name);
-std::optional<DWORD> ReadDword(const std::wstring& key, const std::wstring& name);
 std::optional<std::wstring> ReadText(const std::wstring& key, const std::wstring& name);
 // Every value of a key by name; empty when the key is missing.
 std::vector<std::pair<std::wstring, Value>> ValuesOf(const std::wstring& key);

@@ -1,9 +1,8 @@
 // The real installer installs the real package, with a voice of the test's own, on Wine's
 // drive C: and registry, calling the real setup library; and the library's exports as the
 // installer finds them.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 
@@ -126,8 +125,8 @@ class SetupWineTest : public ::testing::Test {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    EXPECT_TRUE(CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
+    EXPECT_TRUE(CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process));
     CloseHandle(process.hThread);
     started.push_back(process.hProcess);
     return process.hProcess;
@@ -157,16 +156,15 @@ TEST_F(SetupWineTest, SetupLibraryExportsTheFourCallsByNameAndEachReturnsZero) {
   const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(
       base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
   const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(
-      base +
-      headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT].VirtualAddress);
+      base + headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT].VirtualAddress);
   const auto* names = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
   std::vector<std::string> exported;
   for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
     exported.emplace_back(reinterpret_cast<const char*>(base + names[i]));
   }
   EXPECT_EQ(exports->NumberOfFunctions, 4u);
-  EXPECT_EQ(exported, (std::vector<std::string>{"Install_Exit", "Install_Init",
-                                                "Uninstall_Exit", "Uninstall_Init"}));
+  EXPECT_EQ(exported, (std::vector<std::string>{"Install_Exit", "Install_Init", "Uninstall_Exit",
+                                                "Uninstall_Init"}));
 
   const auto installInit = Export<InstallInitCall>(library, "Install_Init");
   const auto installExit = Export<InstallExitCall>(library, "Install_Exit");
@@ -185,24 +183,22 @@ TEST_F(SetupWineTest, SetupLibraryExportsTheFourCallsByNameAndEachReturnsZero) {
 TEST_F(SetupWineTest, InstallOnTheStorageCardGivesTheDeviceItsLayout) {
   ASSERT_EQ(Install(kCard), 0);
 
-  EXPECT_EQ(ValuesOf(kSettingsKey),
-            (std::vector<std::pair<std::wstring, Value>>{
-                {L"StrAccounts", Text(L"")},
-                {L"StrAddressCC", Text(L"")},
-                {L"StrLangPath", Text(L"\\Storage Card\\Lectavo\\")},
-                {L"ValAlive", Dword(0)},
-                {L"ValAnswerTime", Dword(3)},
-                {L"ValSpeak", Dword(0xE8323232)},
-                {L"ValUsedLang", Dword(1)},
-                {L"ValWaitStart", Dword(10)}}));
-  EXPECT_EQ(ValuesOf(kTodayItemKey),
-            (std::vector<std::pair<std::wstring, Value>>{
-                {L"DLL", Text(L"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll")},
-                {L"Enabled", Dword(1)},
-                {L"Flags", Dword(0)},
-                {L"Options", Dword(0)},
-                {L"Order", Dword(10)},
-                {L"Type", Dword(4)}}));
+  EXPECT_EQ(ValuesOf(kSettingsKey), (std::vector<std::pair<std::wstring, Value>>{
+                                        {L"StrAccounts", Text(L"")},
+                                        {L"StrAddressCC", Text(L"")},
+                                        {L"StrLangPath", Text(L"\\Storage Card\\Lectavo\\")},
+                                        {L"ValAlive", Dword(0)},
+                                        {L"ValAnswerTime", Dword(3)},
+                                        {L"ValSpeak", Dword(0xE8323232)},
+                                        {L"ValUsedLang", Dword(1)},
+                                        {L"ValWaitStart", Dword(10)}}));
+  EXPECT_EQ(ValuesOf(kTodayItemKey), (std::vector<std::pair<std::wstring, Value>>{
+                                         {L"DLL", Text(L"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll")},
+                                         {L"Enabled", Dword(1)},
+                                         {L"Flags", Dword(0)},
+                                         {L"Options", Dword(0)},
+                                         {L"Order", Dword(10)},
+                                         {L"Type", Dword(4)}}));
   EXPECT_EQ(ReadText(L"Init", L"Launch90"), L"\\ORBA-GMBH\\Lectavo\\Lectavo_Start.exe");
   EXPECT_EQ(ReadText(kAppKey, L"InstallDir"), kCard);
 
