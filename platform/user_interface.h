@@ -20,7 +20,8 @@ class UserInterface {
   // Modal; returns the button the user chose.
   virtual int ShowMessageBox(Handle owner, WStringView text, WStringView caption,
                          std::uint32_t style) = 0;
-  // SendMessage(HWND_BROADCAST, ...): returns when every top-level window has handled it.
+  // SendMessage(HWND_BROADCAST, ...): returns when every top-level window has handled it or
+  // has been passed over as hung (no answer within five seconds).
   virtual void SendToAllTopLevelWindows(std::uint32_t message, std::uintptr_t wParam,
                                         std::intptr_t lParam) = 0;
 };

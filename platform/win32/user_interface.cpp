@@ -4,6 +4,11 @@
 #include "platform/win32/wide.h"
 
 namespace lectavo {
+namespace {
+
+constexpr UINT kBroadcastWindowTimeoutMilliseconds = 5000;
+
+}  // namespace
 
 int Win32UserInterface::ShowMessageBox(Handle owner, WStringView text, WStringView caption,
                                    std::uint32_t style) {
@@ -13,7 +18,10 @@ int Win32UserInterface::ShowMessageBox(Handle owner, WStringView text, WStringVi
 
 void Win32UserInterface::SendToAllTopLevelWindows(std::uint32_t message, std::uintptr_t wParam,
                                                   std::intptr_t lParam) {
-  SendMessageW(HWND_BROADCAST, message, wParam, lParam);
+  // Waits for every window as SendMessage does, but passes over a window that hangs or takes
+  // longer than five seconds, so that one frozen program cannot stop the caller for good.
+  SendMessageTimeoutW(HWND_BROADCAST, message, wParam, lParam, SMTO_ABORTIFHUNG,
+                      kBroadcastWindowTimeoutMilliseconds, nullptr);
 }
 
 }  // namespace lectavo

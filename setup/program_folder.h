@@ -1,0 +1,21 @@
+// The fixed program folder from which the programs start one another, and the move of the
+// installed program files into it.
+#pragma once
+
+#include "platform/files.h"
+
+namespace lectavo {
+
+inline constexpr WStringView kProgramFolderParent = u"\\ORBA-GMBH";
+inline constexpr WStringView kProgramFolder = u"\\ORBA-GMBH\\Lectavo";
+
+// True when the installation folder begins with "\ORBA-GMBH" (its first ten characters,
+// letter case ignored): the files already lie in the program folder.
+bool IsProgramFolder(WStringView installationFolder);
+
+// Makes the program folder and moves every file at the top level of the installation folder
+// into it, replacing older copies; subfolders and their content stay. A file that cannot be
+// moved stays where it is.
+void MoveToProgramFolder(Files& files, WStringView installationFolder);
+
+}  // namespace lectavo

@@ -1,0 +1,155 @@
+#include "standins/installer/package_description.h"
+
+#include <cwctype>
+
+#include "standins/installer/text_files.h"
+
+namespace installer {
+namespace {
+
+std::wstring Trimmed(const std::wstring& text) {
+  const auto first = text.find_first_not_of(L" \t");
+  if (first == std::wstring::npos) return {};
+  return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
+
+std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
+  std::vector<std::wstring> parts;
+  std::size_t start = 0;
+  for (std::size_t at; (at = text.find(separator, start)) != std::wstring::npos; start = at + 1) {
+    parts.push_back(Trimmed(text.substr(start, at - start)));
+  }
+  parts.push_back(Trimmed(text.substr(start)));
+  return parts;
+}
+
+bool ParseDword(const std::wstring& text, std::vector<BYTE>& data) {
+  if (text.empty() || text.size() > 10) return false;
+  const bool hex = text.size() > 2 && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X');
+  unsigned long long value = 0;
+  for (std::size_t i = hex ? 2 : 0; i < text.size(); ++i) {
+    const wchar_t c = text[i];
+    if (!(hex ? std::iswxdigit(c) : std::iswdigit(c))) return false;
+    const unsigned digit = std::iswdigit(c) ? c - L'0' : (std::towlower(c) - L'a' + 10);
+    value = value * (hex ? 16 : 10) + digit;
+  }
+  if (value > 0xFFFFFFFFull) return false;
+  for (int shift = 0; shift < 32; shift += 8) data.push_back(static_cast<BYTE>(value >> shift));
+  return true;
+}
+
+bool ParseBinary(const std::wstring& text, std::vector<BYTE>& data) {
+  for (const std::wstring& byte : Split(text, L' ')) {
+    if (byte.empty()) continue;
+    if (byte.size() != 2 || !std::iswxdigit(byte[0]) || !std::iswxdigit(byte[1])) return false;
+    data.push_back(static_cast<BYTE>(std::wcstoul(byte.c_str(), nullptr, 16)));
+  }
+  return true;
+}
+
+bool ParseRegistryEntry(const std::wstring& line, RegistryEntry& entry, std::wstring& error) {
+  const std::vector<std::wstring> fields = Split(line, L'|');
+  if (fields.size() != 4) {
+    error = L"a registry line needs key | value | type | data";
+    return false;
+  }
+  entry.key = fields[0];
+  entry.name = fields[1];
+  if (entry.key.empty() || entry.key.front() == L'\\' || entry.key.back() == L'\\') {
+    error = L"a registry key is named without leading or trailing backslash";
+    return false;
+  }
+  const std::wstring& type = fields[2];
+  const std::wstring& data = fields[3];
+  bool parsed = true;
+  if (type == L"REG_SZ") {
+    entry.type = REG_SZ;
+    const auto* bytes = reinterpret_cast<const BYTE*>(data.c_str());
+    entry.data.assign(bytes, bytes + (data.size() + 1) * sizeof(wchar_t));
+  } else if (type == L"REG_DWORD") {
+    entry.type = REG_DWORD;
+    parsed = ParseDword(data, entry.data);
+  } else if (type == L"REG_BINARY") {
+    entry.type = REG_BINARY;
+    parsed = ParseBinary(data, entry.data);
+  } else {
+    error = L"unknown registry type " + type;
+    return false;
+  }
+  if (!parsed) error = L"data that does not fit " + type + L": " + data;
+  return parsed;
+}
+
+bool SetPackageValue(const std::wstring& line, PackageDescription& description,
+                     std::wstring& error) {
+  const auto equals = line.find(L'=');
+  if (equals == std::wstring::npos) {
+    error = L"expected name = value";
+    return false;
+  }
+  const std::wstring name = Trimmed(line.substr(0, equals));
+  const std::wstring value = Trimmed(line.substr(equals + 1));
+  std::wstring* field = name == L"Name"            ? &description.name
+                        : name == L"DefaultFolder" ? &description.defaultFolder
+                        : name == L"Setup"         ? &description.setupLibrary
+                                                   : nullptr;
+  if (field == nullptr) {
+    error = L"unknown package value " + name;
+    return false;
+  }
+  *field = value;
+  return true;
+}
+
+// The name becomes part of file and key names; the setup library is a file of the package.
+bool CheckComplete(const PackageDescription& description, std::wstring& error) {
+  if (description.name.empty() || description.setupLibrary.empty() ||
+      description.defaultFolder.empty()) {
+    error = L"[Package] needs Name, DefaultFolder and Setup";
+  } else if (description.name.find_first_of(L"\\/:*?\"<>|") != std::wstring::npos ||
+             description.setupLibrary.find_first_of(L"\\/:*?\"<>|") != std::wstring::npos) {
+    error = L"Name and Setup must be plain names";
+  }
+  return error.empty();
+}
+
+}  // namespace
+
+bool ReadPackageDescription(const std::wstring& path, PackageDescription& description,
+                            std::wstring& error) {
+  std::vector<std::wstring> lines;
+  if (!ReadTextLines(path, lines, error)) return false;
+  std::wstring section;
+  for (std::size_t number = 1; number <= lines.size(); ++number) {
+    const std::wstring line = Trimmed(lines[number - 1]);
+    bool good = true;
+    if (line.empty() || line.front() == L';') {
+      continue;
+    } else if (line.front() == L'[' && line.back() == L']') {
+      section = line.substr(1, line.size() - 2);
+      if (section != L"Package" && section != L"Registry") {
+        error = L"unknown section [" + section + L"]";
+        good = false;
+      }
+    } else if (section == L"Package") {
+      good = SetPackageValue(line, description, error);
+    } else if (section == L"Registry") {
+      description.registry.emplace_back();
+      good = ParseRegistryEntry(line, description.registry.back(), error);
+    } else {
+      error = L"text outside a section";
+      good = false;
+    }
+    if (!good) {
+      error = path + L", line " + std::to_wstring(number) + L": " + error;
+      return false;
+    }
+  }
+  if (!CheckComplete(description, error)) {
+    error = path + L": " + error;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace installer

@@ -1,0 +1,105 @@
+#include "setup/program_folder.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/fake_files.h"
+#include "tests/support/text.h"
+
+namespace lectavo {
+namespace {
+
+using fake::FakeFiles;
+
+constexpr WStringView kCard = u"\\Storage Card\\Lectavo";
+constexpr WStringView kPrograms[] = {u"Lectavo_Config.exe", u"Lectavo_Today.dll",
+                                     u"Lectavo_Monitor.exe"};
+
+WString In(WStringView folder, WStringView name) { return WString(folder) + u"\\" + WString(name); }
+
+TEST(ProgramFolderTest, OnlyTheFirstTenCharactersDecide) {
+  struct Case {
+    WStringView folder;
+    bool isProgramFolder;
+  };
+  for (const Case& c : {Case{u"\\ORBA-GMBH\\Lectavo", true}, Case{u"\\orba-gmbh\\lectavo", true},
+                        Case{u"\\ORBA-GMBH2\\Lectavo", true}, Case{u"\\ORBA-GMBH", true},
+                        Case{u"\\Storage Card\\Lectavo", false}, Case{u"\\ORBA", false},
+                        Case{u"\\Program Files\\Lectavo", false}}) {
+    EXPECT_EQ(IsProgramFolder(c.folder), c.isProgramFolder) << fake::Narrow(c.folder);
+  }
+}
+
+class MoveToProgramFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (WStringView program : kPrograms) files.PutFile(In(kCard, program), fake::Narrow(program));
+    files.PutFile(u"\\Storage Card\\Lectavo\\GER_W\\svox.pil", "voice");
+    files.PutFile(u"\\Storage Card\\Lectavo\\VoiceCommand\\GER_VorlesenEin.WAV", "prompt");
+  }
+
+  FakeFiles files;
+};
+
+TEST_F(MoveToProgramFolderTest, TopLevelFilesMoveAndSubfoldersStay) {
+  MoveToProgramFolder(files, kCard);
+  for (WStringView program : kPrograms) {
+    EXPECT_EQ(files.Content(In(u"\\ORBA-GMBH\\Lectavo", program)), fake::Narrow(program));
+  }
+  EXPECT_EQ(
+      files.Paths(),
+      (std::vector<WString>{
+          u"\\ORBA-GMBH", u"\\ORBA-GMBH\\Lectavo", u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe",
+          u"\\ORBA-GMBH\\Lectavo\\Lectavo_Monitor.exe", u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll",
+          u"\\Storage Card", WString(kCard), u"\\Storage Card\\Lectavo\\GER_W",
+          u"\\Storage Card\\Lectavo\\GER_W\\svox.pil", u"\\Storage Card\\Lectavo\\VoiceCommand",
+          u"\\Storage Card\\Lectavo\\VoiceCommand\\GER_VorlesenEin.WAV"}));
+  EXPECT_EQ(files.OpenHandles(), 0);
+}
+
+TEST_F(MoveToProgramFolderTest, OlderCopiesInAnExistingProgramFolderAreReplaced) {
+  files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe", "older");
+  files.PutFile(u"\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT", "the user's note");
+  MoveToProgramFolder(files, kCard);
+  EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "Lectavo_Config.exe");
+  EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT"), "the user's note");
+  EXPECT_FALSE(files.IsFile(In(kCard, u"Lectavo_Config.exe")));
+}
+
+// A program file that cannot be moved is never lost: it stays in the installation folder.
+TEST_F(MoveToProgramFolderTest, FileThatCannotBeMovedStaysInTheInstallationFolder) {
+  const auto isToday = [](WStringView path) { return path.ends_with(u"Lectavo_Today.dll"); };
+  struct Case {
+    const char* name;
+    std::function<void(FakeFiles&)> fail;
+    int moved;
+  };
+  const Case cases[] = {
+      {"copy fails", [&](FakeFiles& f) { f.faults.FailWhen("Copy", isToday); }, 2},
+      {"delete fails", [&](FakeFiles& f) { f.faults.FailWhen("Delete", isToday); }, 2},
+      {"no program folder", [](FakeFiles& f) { f.faults.FailAlways("CreateFolder"); }, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    files = FakeFiles();
+    SetUp();
+    c.fail(files);
+    MoveToProgramFolder(files, kCard);
+    EXPECT_EQ(files.Content(In(kCard, u"Lectavo_Today.dll")), "Lectavo_Today.dll");
+    int moved = 0;
+    for (WStringView program : kPrograms) moved += files.IsFile(In(kCard, program)) ? 0 : 1;
+    EXPECT_EQ(moved, c.moved);
+  }
+}
+
+TEST_F(MoveToProgramFolderTest, FileWhosePathDoesNotFitIsLeftInPlace) {
+  const WString folder = u"\\" + WString(199, u'f');
+  const WString name = WString(56, u'n') + u".exe";  // 200 + 1 + 60 = 261 characters
+  files.PutFile(In(folder, name), "program");
+  files.PutFile(In(folder, u"short.exe"), "program");
+  MoveToProgramFolder(files, folder);
+  EXPECT_TRUE(files.IsFile(In(folder, name)));
+  EXPECT_TRUE(files.IsFile(u"\\ORBA-GMBH\\Lectavo\\short.exe"));
+}
+
+}  // namespace
+}  // namespace lectavo

@@ -1,0 +1,118 @@
+#include "setup/setup_hooks.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/settings_store.h"
+#include "tests/support/fake_files.h"
+#include "tests/support/fake_processes.h"
+#include "tests/support/fake_registry.h"
+#include "tests/support/fake_user_interface.h"
+#include "tests/support/text.h"
+
+namespace lectavo {
+namespace {
+
+using fake::FakeFiles;
+using fake::FakeProcesses;
+using fake::FakeRegistry;
+using fake::FakeUserInterface;
+
+constexpr WStringView kKey = kSettingsKey;
+
+class SetupHooksTest : public ::testing::Test {
+ protected:
+  // What the installer has copied before it calls InstallExit.
+  void PutPackage(WStringView folder) {
+    const WString at = WString(folder) + u"\\";
+    files.PutFile(at + u"Lectavo_Config.exe", "config");
+    files.PutFile(at + u"Lectavo_Today.dll", "today");
+    files.PutFile(at + u"GER_W.pil", "German voice");
+    files.PutFile(at + u"VoiceCommand\\GER_VorlesenEin.WAV", "prompt");
+  }
+
+  void ExpectOneTodayRefresh() {
+    ASSERT_EQ(userInterface.broadcasts.size(), 1u);
+    EXPECT_EQ(userInterface.broadcasts[0].message, 0x001Au);
+    EXPECT_EQ(userInterface.broadcasts[0].wParam, 0xF2u);
+    EXPECT_EQ(userInterface.broadcasts[0].lParam, 0);
+  }
+
+  FakeRegistry registry;
+  FakeFiles files;
+  FakeProcesses processes;
+  FakeUserInterface userInterface;
+};
+
+TEST_F(SetupHooksTest, InstallOnAStorageCardLaysOutVoicesAndMovesThePrograms) {
+  PutPackage(u"\\Storage Card\\Lectavo");
+  InstallExit(registry, files, userInterface, u"\\Storage Card\\Lectavo");
+
+  EXPECT_EQ(registry.Dword(kKey, u"ValSpeak"), kDefaultSpeak);
+  EXPECT_EQ(registry.Text(kKey, u"StrLangPath"), WString(u"\\Storage Card\\Lectavo\\"));
+  EXPECT_EQ(registry.Dword(kKey, u"ValAlive"), 0u);
+  EXPECT_EQ(files.Content(u"\\Storage Card\\Lectavo\\GER_W\\svox.pil"), "German voice");
+  EXPECT_TRUE(files.IsFolder(u"\\Storage Card\\Lectavo\\ITAENG_W"));
+  EXPECT_EQ(files.Content(u"\\Storage Card\\Lectavo\\VoiceCommand\\GER_VorlesenEin.WAV"), "prompt");
+  EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "config");
+  EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll"), "today");
+  EXPECT_FALSE(files.IsFile(u"\\Storage Card\\Lectavo\\Lectavo_Config.exe"));
+  EXPECT_FALSE(files.IsFile(u"\\ORBA-GMBH\\Lectavo\\GER_W.pil"))
+      << "voices leave the top level before the programs move";
+  ExpectOneTodayRefresh();
+}
+
+TEST_F(SetupHooksTest, InstallIntoTheProgramFolderMovesNothing) {
+  for (WStringView folder :
+       {u"\\ORBA-GMBH\\Lectavo", u"\\orba-gmbh\\lectavo", u"\\ORBA-GMBH2\\Lectavo"}) {
+    SCOPED_TRACE(fake::Narrow(folder));
+    files = FakeFiles();
+    userInterface = FakeUserInterface();
+    PutPackage(folder);
+    InstallExit(registry, files, userInterface, folder);
+    EXPECT_EQ(registry.Text(kKey, u"StrLangPath"), WString(folder) + u"\\");
+    EXPECT_TRUE(files.IsFile(WString(folder) + u"\\Lectavo_Config.exe"));
+    EXPECT_TRUE(files.IsFile(WString(folder) + u"\\GER_W\\svox.pil"));
+    EXPECT_EQ(files.faults.Calls("FindFirst"), 1) << "only the voice search";
+    ExpectOneTodayRefresh();
+  }
+}
+
+TEST_F(SetupHooksTest, WithoutAnInstallationFolderOnlyTheTodayScreenIsRefreshed) {
+  files.PutFile(u"\\Lectavo_Config.exe", "config");
+  InstallExit(registry, files, userInterface, u"");
+  EXPECT_TRUE(registry.log.empty());
+  EXPECT_TRUE(files.log.empty());
+  ExpectOneTodayRefresh();
+}
+
+TEST_F(SetupHooksTest, InstallInitStopsTheRunningProgramsOnly) {
+  processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Service.exe");
+  processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Service.exe");
+  processes.AddRunning(u"\\Windows\\Lectavo_Start.exe");
+  InstallInit(processes);
+  EXPECT_EQ(processes.CountRunning(u"Lectavo_Service.exe"), 0);
+  EXPECT_EQ(processes.CountRunning(u"Lectavo_Start.exe"), 1);
+  EXPECT_TRUE(registry.log.empty());
+  EXPECT_TRUE(files.log.empty());
+}
+
+TEST_F(SetupHooksTest, UninstallStopsTheProgramsAndChangesNothingElse) {
+  PutPackage(u"\\ORBA-GMBH\\Lectavo");
+  registry.PutDword(kKey, u"ValSpeak", kDefaultSpeak);
+  processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Monitor.exe");
+  processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe");
+  const auto before = files.Paths();
+
+  UninstallInit(processes);
+  UninstallExit(userInterface);
+
+  EXPECT_EQ(processes.CountRunning(u"Lectavo_Monitor.exe"), 0);
+  EXPECT_EQ(processes.CountRunning(u"Lectavo_Config.exe"), 0);
+  EXPECT_EQ(files.Paths(), before);
+  EXPECT_TRUE(files.log.empty());
+  EXPECT_TRUE(registry.log.empty());
+  ExpectOneTodayRefresh();
+}
+
+}  // namespace
+}  // namespace lectavo

@@ -1,0 +1,44 @@
+// The Wine prefix as the device the Wine tests install on: its files, its registry and the
+// installer run as a separate program.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lectavo::device {
+
+// A build path of the host as Wine reaches it (drive Z:).
+std::wstring HostPath(const char* unixPath);
+
+bool Exists(const std::wstring& path);
+std::optional<std::string> Content(const std::wstring& path);
+void Write(const std::wstring& path, const std::string& bytes);
+// Names in a folder, "." and ".." left out; folders end in a backslash.
+std::vector<std::wstring> Names(const std::wstring& folder);
+// Files below a folder, by their path relative to it.
+std::vector<std::wstring> FilesBelow(const std::wstring& folder);
+void CopyTree(const std::wstring& from, const std::wstring& to);
+void RemoveTree(const std::wstring& path);
+
+// HKEY_LOCAL_MACHINE.
+struct Value {
+  DWORD type = REG_NONE;
+  std::vector<BYTE> bytes;
+  bool operator==(const Value&) const = default;
+};
+std::optional<Value> ReadValue(const std::wstring& key, const std::wstring& name);
+std::optional<std::wstring> ReadText(const std::wstring& key, const std::wstring& name);
+// Every value of a key by name; empty when the key is missing.
+std::vector<std::pair<std::wstring, Value>> ValuesOf(const std::wstring& key);
+bool KeyExists(const std::wstring& key);
+void WriteDword(const std::wstring& key, const std::wstring& name, DWORD value);
+void WriteText(const std::wstring& key, const std::wstring& name, const std::wstring& text);
+
+// Runs a program with the arguments and waits for its end while the calling thread answers
+// its windows' messages; the exit code, or -1 when it does not end within a minute.
+int RunAndPump(const std::wstring& program, const std::wstring& arguments);
+
+}  // namespace lectavo::device
