@@ -9,9 +9,9 @@
 namespace lectavo {
 
 struct ToggleCommand {
-  BitField bit;         // the one bit of ValSpeak this build switches
-  std::uint32_t target; // the state the bit is switched to
-  const WChar* prompt;  // file name in "VoiceCommand\", after the language prefix
+  BitField bit;          // the one bit of ValSpeak this build switches
+  std::uint32_t target;  // the state the bit is switched to
+  const WChar* prompt;   // file name in "VoiceCommand\", after the language prefix
 };
 
 inline constexpr ToggleCommand kVorlesenEin{FlagReadOn, 1, u"VorlesenEin.WAV"};

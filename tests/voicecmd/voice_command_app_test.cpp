@@ -117,27 +117,21 @@ void PrintTo(const ToggleCase& c, std::ostream* out) { *out << c.name; }
 const ToggleCase kToggleCases[] = {
     {"VorlesenEinSwitchesReadingOn", kVorlesenEin, 0x00000000, 0x08000000, "GER_VorlesenEin.WAV"},
     {"VorlesenEinAlreadyOn", kVorlesenEin, 0xE8723232, 0xE8723232, "ENG_VorlesenEin.WAV"},
-    {"VorlesenAusSwitchesReadingOff", kVorlesenAus, 0xE8323232, 0xE0323232,
-     "GER_VorlesenAus.WAV"},
+    {"VorlesenAusSwitchesReadingOff", kVorlesenAus, 0xE8323232, 0xE0323232, "GER_VorlesenAus.WAV"},
     {"VorlesenAusAlreadyOff", kVorlesenAus, 0xF7FFFFFF, 0xF7FFFFFF, "ENG_VorlesenAus.WAV"},
     {"NachfrageEinClearsReadUnasked", kNachfrageEin, 0xFFFFFFFF, 0xEFFFFFFF,
      "ENG_NachfrageEin.WAV"},
-    {"NachfrageEinAlreadyAsking", kNachfrageEin, 0xE8323232, 0xE8323232,
-     "GER_NachfrageEin.WAV"},
+    {"NachfrageEinAlreadyAsking", kNachfrageEin, 0xE8323232, 0xE8323232, "GER_NachfrageEin.WAV"},
     {"NachfrageAusSetsReadUnaskedWithReadingOff", kNachfrageAus, 0xE0323232, 0xF0323232,
      "GER_NachfrageAus.WAV"},
-    {"NachfrageAusAlreadyUnasked", kNachfrageAus, 0x10400000, 0x10400000,
-     "ENG_NachfrageAus.WAV"},
-    {"AntwortEinSwitchesAnsweringOn", kAntwortEin, 0xE8323232, 0xE8B23232,
-     "GER_AntwortEin.WAV"},
+    {"NachfrageAusAlreadyUnasked", kNachfrageAus, 0x10400000, 0x10400000, "ENG_NachfrageAus.WAV"},
+    {"AntwortEinSwitchesAnsweringOn", kAntwortEin, 0xE8323232, 0xE8B23232, "GER_AntwortEin.WAV"},
     {"AntwortEinAlreadyOn", kAntwortEin, 0xFFFFFFFF, 0xFFFFFFFF, "ENG_AntwortEin.WAV"},
-    {"AntwortAusSwitchesAnsweringOff", kAntwortAus, 0xFFFFFFFF, 0xFF7FFFFF,
-     "ENG_AntwortAus.WAV"},
+    {"AntwortAusSwitchesAnsweringOff", kAntwortAus, 0xFFFFFFFF, 0xFF7FFFFF, "ENG_AntwortAus.WAV"},
     {"AntwortAusAlreadyOff", kAntwortAus, 0x00000000, 0x00000000, "GER_AntwortAus.WAV"},
 };
 
-class ToggleTest : public VoiceCommandAppTest,
-                   public ::testing::WithParamInterface<ToggleCase> {};
+class ToggleTest : public VoiceCommandAppTest, public ::testing::WithParamInterface<ToggleCase> {};
 
 TEST_P(ToggleTest, SwitchesItsBitAloneAndPlaysTheResultingState) {
   const ToggleCase& c = GetParam();
@@ -193,8 +187,8 @@ TEST_F(VoiceCommandAppTest, SecondRunWritesNothingAndRepeatsThePrompt) {
 }
 
 TEST_F(VoiceCommandAppTest, IncompleteRecordChangesNothingAndPlaysNothing) {
-  for (const char16_t* missing : {u"", u"ValSpeak", u"ValUsedLang", u"StrAccounts",
-                                  u"ValWaitStart"}) {
+  for (const char16_t* missing :
+       {u"", u"ValSpeak", u"ValUsedLang", u"StrAccounts", u"ValWaitStart"}) {
     SCOPED_TRACE(Narrow(missing));
     FakeRegistry fresh;
     registry = fresh;
@@ -246,8 +240,8 @@ TEST_F(VoiceCommandAppTest, PromptPathThatDoesNotFitPlaysNothingButTheOptionSwit
     bool plays;
   };
   const Case cases[] = {
-      {kNachfrageEin, 226, true},  {kNachfrageEin, 227, false}, {kNachfrageEin, 255, false},
-      {kVorlesenEin, 227, true},   {kVorlesenEin, 228, false},  {kAntwortAus, 228, true},
+      {kNachfrageEin, 226, true}, {kNachfrageEin, 227, false}, {kNachfrageEin, 255, false},
+      {kVorlesenEin, 227, true},  {kVorlesenEin, 228, false},  {kAntwortAus, 228, true},
       {kAntwortAus, 229, false},
   };
   for (const Case& c : cases) {
@@ -263,8 +257,7 @@ TEST_F(VoiceCommandAppTest, PromptPathThatDoesNotFitPlaysNothingButTheOptionSwit
     EXPECT_NE(registry.Dword(kKey, u"ValSpeak"), 0xF7FFFFFFu) << "the option switches";
     if (c.plays) {
       ASSERT_EQ(sound.played.size(), 1u);
-      EXPECT_EQ(sound.played[0].path,
-                langPath + u"VoiceCommand\\ENG_" + WString(c.command.prompt));
+      EXPECT_EQ(sound.played[0].path, langPath + u"VoiceCommand\\ENG_" + WString(c.command.prompt));
       EXPECT_EQ(sound.played[0].path.size(), 259u);
     } else {
       EXPECT_TRUE(sound.played.empty());

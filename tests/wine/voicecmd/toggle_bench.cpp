@@ -56,8 +56,8 @@ double Median(std::vector<double> values) {
 
 // Playing time of a PCM WAV file: the data chunk's size over the format's bytes per second.
 double WavSeconds(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            0, nullptr);
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return -1;
   std::vector<unsigned char> bytes(GetFileSize(file, nullptr));
   DWORD read = 0;
@@ -83,8 +83,7 @@ double WavSeconds(const std::wstring& path) {
 void PutRecord(const std::wstring& langPath) {
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
   HKEY key = nullptr;
-  RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                  nullptr);
+  RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
   auto dword = [&](const wchar_t* name, DWORD value) {
     RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
   };

@@ -17,9 +17,8 @@ namespace {
 const wchar_t kKeyPath[] = L"SOFTWARE\\ORBA-GMBH\\Lectavo\\";
 // Written after the program's trace, followed by its exit code.
 const wchar_t kExitMarker[] = L"toggle-exit=";
-const std::vector<std::wstring> kOtherValues = {L"ValUsedLang",   L"StrAccounts",
-                                                L"ValWaitStart",  L"ValAnswerTime",
-                                                L"StrAddressCC",  L"StrLangPath"};
+const std::vector<std::wstring> kOtherValues = {L"ValUsedLang",   L"StrAccounts",  L"ValWaitStart",
+                                                L"ValAnswerTime", L"StrAddressCC", L"StrLangPath"};
 
 // Wine shows the host's root as drive Z:.
 std::wstring PackageFolder() {
@@ -47,8 +46,8 @@ class VoicecmdWineTest : public ::testing::Test {
 
   static void Put(const wchar_t* name, DWORD type, const void* data, DWORD size) {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                              nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size),
               ERROR_SUCCESS);
@@ -68,13 +67,13 @@ class VoicecmdWineTest : public ::testing::Test {
   static std::vector<BYTE> Stored(const std::wstring& name) {
     DWORD type = 0;
     DWORD size = 0;
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, name.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
-                     &type, nullptr, &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type,
+                     nullptr, &size) != ERROR_SUCCESS) {
       return {};
     }
     std::vector<BYTE> bytes(size + 1);
-    RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, name.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
-                 &type, bytes.data(), &size);
+    RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type,
+                 bytes.data(), &size);
     bytes.resize(size);
     bytes.push_back(static_cast<BYTE>(type));
     return bytes;
@@ -82,8 +81,8 @@ class VoicecmdWineTest : public ::testing::Test {
   static DWORD Speak() {
     DWORD value = 0;
     DWORD size = sizeof value;
-    EXPECT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, L"ValSpeak", RRF_RT_REG_DWORD,
-                           nullptr, &value, &size),
+    EXPECT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, L"ValSpeak", RRF_RT_REG_DWORD, nullptr,
+                           &value, &size),
               ERROR_SUCCESS);
     return value;
   }
@@ -119,16 +118,16 @@ class VoicecmdWineTest : public ::testing::Test {
                                &inheritable, CREATE_ALWAYS, 0, nullptr);
     EXPECT_NE(trace, INVALID_HANDLE_VALUE);
 
-    std::wstring commandLine =
-        L"/bin/sh -c \"WINEDEBUG=+winmm wine \\\"$0\\\" 2>&1; echo " + std::wstring(kExitMarker) +
-        L"$?\" \"" + std::wstring(LECTAVO_PACKAGE_DIR) + L"/" + name + L".exe\"";
+    std::wstring commandLine = L"/bin/sh -c \"WINEDEBUG=+winmm wine \\\"$0\\\" 2>&1; echo " +
+                               std::wstring(kExitMarker) + L"$?\" \"" +
+                               std::wstring(LECTAVO_PACKAGE_DIR) + L"/" + name + L".exe\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = trace;
     PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr,
-                                        TRUE, 0, nullptr, nullptr, &startup, &process);
+    const BOOL started = CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, TRUE,
+                                        0, nullptr, nullptr, &startup, &process);
     CloseHandle(trace);
     EXPECT_TRUE(started) << "cannot start the shell";
 
@@ -208,8 +207,7 @@ void PrintTo(const ToggleCase& c, std::ostream* out) {
   *out << std::string(c.program, c.program + wcslen(c.program));
 }
 
-class ToggleWineTest : public VoicecmdWineTest,
-                       public ::testing::WithParamInterface<ToggleCase> {};
+class ToggleWineTest : public VoicecmdWineTest, public ::testing::WithParamInterface<ToggleCase> {};
 
 TEST_P(ToggleWineTest, SwitchesItsBitAloneAndPlaysThePackagedPrompt) {
   const ToggleCase& c = GetParam();
@@ -223,7 +221,8 @@ TEST_P(ToggleWineTest, SwitchesItsBitAloneAndPlaysThePackagedPrompt) {
   EXPECT_EQ(Played(run), std::vector<std::string>{Prompt(c.prompt)}) << run.trace;
   EXPECT_EQ(Flags(run), std::vector<std::string>{"00020002"});
   EXPECT_NE(run.trace.find("Chunk Found ckid=data"), std::string::npos)
-      << "winmm found the prompt and read it as a WAV file:\n" << run.trace;
+      << "winmm found the prompt and read it as a WAV file:\n"
+      << run.trace;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryProgram, ToggleWineTest, ::testing::ValuesIn(kToggleCases),
