@@ -1,6 +1,8 @@
 #include "voicecmd/voice_command_app.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 
 #include "settings/settings_store.h"
 
@@ -10,9 +12,13 @@ namespace {
 constexpr WStringView kPromptFolder = u"VoiceCommand\\";
 constexpr WStringView kEnglishPrefix = u"ENG_";
 constexpr WStringView kGermanPrefix = u"GER_";
+// Room for the prompt path, terminator included.
+constexpr std::size_t kPromptPathUnits = 260;
+// Pause after a save before the prompt.
+constexpr std::uint32_t kPauseAfterSaveMilliseconds = 297;
 
-}  // namespace
-
+// StrLangPath + "VoiceCommand\" + "ENG_" or "GER_" + prompt into path; false, with path
+// empty, when the whole does not fit.
 bool BuildPromptPath(const WChar* langPath, bool english, const WChar* prompt,
                      WChar (&path)[kPromptPathUnits]) {
   const WStringView parts[] = {langPath, kPromptFolder, english ? kEnglishPrefix : kGermanPrefix,
@@ -29,6 +35,8 @@ bool BuildPromptPath(const WChar* langPath, bool english, const WChar* prompt,
   return true;
 }
 
+}  // namespace
+
 bool VoiceCommandApp::InitInstance() {
   SettingsStore store(registry_);
   SettingsRecord record;
@@ -37,8 +45,9 @@ bool VoiceCommandApp::InitInstance() {
   const bool english = FlagDialogEnglish.Get(record.ValSpeak) != 0;
   if (command_.bit.Get(record.ValSpeak) != command_.target) {
     record.ValSpeak = command_.bit.Set(record.ValSpeak, command_.target);
-    // A failed save goes unnoticed: the user hears the prompt all the same.
-    store.SaveSettings(record);
+    // A save that failed is not confirmed: the prompt would announce a state the record may
+    // not hold. The user hears nothing, as with every other failure, and can say it again.
+    if (store.SaveSettings(record) != 0) return false;
     clock_.Sleep(kPauseAfterSaveMilliseconds);
   }
 

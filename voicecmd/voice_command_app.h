@@ -2,8 +2,6 @@
 // of ValSpeak to its target state and plays the prompt that names the resulting state.
 #pragma once
 
-#include <cstdint>
-
 #include "framework/application.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
@@ -11,11 +9,6 @@
 #include "voicecmd/toggle_commands.h"
 
 namespace lectavo {
-
-// Room for the prompt path, terminator included.
-inline constexpr int kPromptPathUnits = 260;
-// Pause after a save before the prompt.
-inline constexpr std::uint32_t kPauseAfterSaveMilliseconds = 297;
 
 class VoiceCommandApp final : public Application {
  public:
@@ -31,10 +24,5 @@ class VoiceCommandApp final : public Application {
   Clock& clock_;
   Sound& sound_;
 };
-
-// StrLangPath + "VoiceCommand\" + "ENG_" or "GER_" + prompt into path; false, with path
-// empty, when the whole does not fit.
-bool BuildPromptPath(const WChar* langPath, bool english, const WChar* prompt,
-                     WChar (&path)[kPromptPathUnits]);
 
 }  // namespace lectavo

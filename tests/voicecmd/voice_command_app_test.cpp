@@ -216,19 +216,33 @@ TEST_F(VoiceCommandAppTest, MissingLangPathKeepsTheChangeAndPlaysNothing) {
   EXPECT_TRUE(sound.played.empty());
 }
 
-TEST_F(VoiceCommandAppTest, FailedSaveStillWaitsAndPlays) {
-  for (const char* failing : {"CreateKey", "SetValue"}) {
-    SCOPED_TRACE(failing);
+TEST_F(VoiceCommandAppTest, FailedSaveIsNotConfirmedByAPrompt) {
+  struct Case {
+    const char* operation;
+    const char16_t* failingValue;  // for SetValue; the values before it are written
+    std::uint32_t speakAfter;
+  };
+  const Case cases[] = {
+      {"CreateKey", u"", kDefaultSpeak},
+      {"SetValue", u"ValSpeak", kDefaultSpeak},
+      {"SetValue", u"ValAnswerTime", 0xE8B23232},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.operation) + " " + Narrow(c.failingValue));
     FakeRegistry fresh;
     registry = fresh;
     sound.played.clear();
     clock.sleeps.clear();
     PutRecord(kDefaultSpeak);
-    registry.faults.FailAlways(failing);
+    const WString failing = c.failingValue;
+    registry.faults.FailWhen(c.operation, [failing](WStringView argument) {
+      return failing.empty() || argument == failing;
+    });
     Run(kAntwortEin);
-    EXPECT_EQ(registry.Dword(kKey, u"ValSpeak"), kDefaultSpeak);
-    EXPECT_EQ(clock.sleeps, std::vector<std::uint32_t>{297});
-    EXPECT_EQ(sound.played.size(), 1u);
+    EXPECT_EQ(registry.Dword(kKey, u"ValSpeak"), c.speakAfter);
+    EXPECT_TRUE(clock.sleeps.empty());
+    EXPECT_TRUE(sound.played.empty());
+    EXPECT_EQ(registry.OpenKeys(), 0);
   }
 }
 
