@@ -62,6 +62,13 @@ class VoiceCommandAppTest : public ::testing::Test {
     return count;
   }
 
+  // A fresh world for the next case of a table.
+  void Reset() {
+    registry = FakeRegistry{};
+    sound.played.clear();
+    clock.sleeps.clear();
+  }
+
   void Run(const ToggleCommand& command) {
     VoiceCommandApp application(command, registry, clock, sound);
     EXPECT_FALSE(application.InitInstance()) << "the program never opens a window";
@@ -190,10 +197,7 @@ TEST_F(VoiceCommandAppTest, IncompleteRecordChangesNothingAndPlaysNothing) {
   for (const char16_t* missing :
        {u"", u"ValSpeak", u"ValUsedLang", u"StrAccounts", u"ValWaitStart"}) {
     SCOPED_TRACE(Narrow(missing));
-    FakeRegistry fresh;
-    registry = fresh;
-    sound.played.clear();
-    clock.sleeps.clear();
+    Reset();
     if (*missing != u'\0') {
       PutRecord(0);
       registry.Remove(kKey, missing);
@@ -229,10 +233,7 @@ TEST_F(VoiceCommandAppTest, FailedSaveIsNotConfirmedByAPrompt) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.operation) + " " + Narrow(c.failingValue));
-    FakeRegistry fresh;
-    registry = fresh;
-    sound.played.clear();
-    clock.sleeps.clear();
+    Reset();
     PutRecord(kDefaultSpeak);
     const WString failing = c.failingValue;
     registry.faults.FailWhen(c.operation, [failing](WStringView argument) {
@@ -260,9 +261,7 @@ TEST_F(VoiceCommandAppTest, PromptPathThatDoesNotFitPlaysNothingButTheOptionSwit
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(Narrow(c.command.prompt) + " " + std::to_string(c.langPathLength));
-    FakeRegistry fresh;
-    registry = fresh;
-    sound.played.clear();
+    Reset();
     PutRecord(0xF7FFFFFF);  // reading off, asking off, answering on
     const WString langPath = WString(c.langPathLength - 1, u'x') + u"\\";
     registry.PutText(kKey, u"StrLangPath", langPath);
