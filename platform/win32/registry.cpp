@@ -11,9 +11,10 @@ HKEY AsKey(Handle key) { return reinterpret_cast<HKEY>(key); }
 }  // namespace
 
 bool Win32Registry::OpenKey(WStringView subKey, std::uint32_t access, Handle* key) {
+  const ApiName name(subKey);
   HKEY opened = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ToApi(subKey).c_str(), 0, access, &opened) !=
-      ERROR_SUCCESS) {
+  if (!name.Fits() ||
+      RegOpenKeyExW(HKEY_LOCAL_MACHINE, name.c_str(), 0, access, &opened) != ERROR_SUCCESS) {
     return false;
   }
   *key = reinterpret_cast<Handle>(opened);
@@ -21,10 +22,11 @@ bool Win32Registry::OpenKey(WStringView subKey, std::uint32_t access, Handle* ke
 }
 
 bool Win32Registry::CreateKey(WStringView subKey, std::uint32_t access, Handle* key) {
+  const ApiName name(subKey);
   HKEY opened = nullptr;
   DWORD disposition = 0;
-  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, ToApi(subKey).c_str(), 0, nullptr, 0, access,
-                      nullptr, &opened, &disposition) != ERROR_SUCCESS) {
+  if (!name.Fits() || RegCreateKeyExW(HKEY_LOCAL_MACHINE, name.c_str(), 0, nullptr, 0, access,
+                                      nullptr, &opened, &disposition) != ERROR_SUCCESS) {
     return false;
   }
   *key = reinterpret_cast<Handle>(opened);
@@ -33,9 +35,11 @@ bool Win32Registry::CreateKey(WStringView subKey, std::uint32_t access, Handle* 
 
 bool Win32Registry::QueryValue(Handle key, WStringView name, std::uint32_t* type, void* data,
                                std::uint32_t* byteCount) {
+  const ApiName valueName(name);
+  if (!valueName.Fits()) return false;
   DWORD valueType = 0;
   DWORD size = *byteCount;
-  const LONG result = RegQueryValueExW(AsKey(key), ToApi(name).c_str(), nullptr, &valueType,
+  const LONG result = RegQueryValueExW(AsKey(key), valueName.c_str(), nullptr, &valueType,
                                        static_cast<BYTE*>(data), &size);
   if (result != ERROR_SUCCESS) return false;
   *type = valueType;
@@ -45,8 +49,10 @@ bool Win32Registry::QueryValue(Handle key, WStringView name, std::uint32_t* type
 
 bool Win32Registry::SetValue(Handle key, WStringView name, std::uint32_t type,
                              const void* data, std::uint32_t byteCount) {
-  return RegSetValueExW(AsKey(key), ToApi(name).c_str(), 0, type,
-                        static_cast<const BYTE*>(data), byteCount) == ERROR_SUCCESS;
+  const ApiName valueName(name);
+  return valueName.Fits() && RegSetValueExW(AsKey(key), valueName.c_str(), 0, type,
+                                            static_cast<const BYTE*>(data),
+                                            byteCount) == ERROR_SUCCESS;
 }
 
 bool Win32Registry::CloseKey(Handle key) { return RegCloseKey(AsKey(key)) == ERROR_SUCCESS; }

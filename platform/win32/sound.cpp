@@ -7,7 +7,8 @@
 namespace lectavo {
 
 bool Win32Sound::Play(WStringView path, std::uint32_t flags) {
-  return PlaySoundW(ToApi(path).c_str(), nullptr, flags) != FALSE;
+  const ApiName name(path);
+  return name.Fits() && PlaySoundW(name.c_str(), nullptr, flags) != FALSE;
 }
 
 }  // namespace lectavo
