@@ -114,15 +114,25 @@ TEST_F(ConfigWineTest, EnglishRecordShowsEnglishCaptionsAndLabels) {
 }
 
 TEST_F(ConfigWineTest, ActivateReadingConfirmedWithOkFlipsBit27) {
-  PutRecord(kDefaultSpeak);
-  Program program(PackagePath(L"Lectavo_Config.exe"));
-  HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
-  ASSERT_NE(dialog, nullptr);
-  Click(FindControl(dialog, 1000));
-  EXPECT_EQ(CheckState(FindControl(dialog, 1000)), 0);
-  Click(FindControl(dialog, IDOK));
-  ASSERT_TRUE(program.WaitForExit(10000));
-  EXPECT_EQ(Speak(), kDefaultSpeak & ~kReadOn);
+  const std::vector<std::pair<const char*, std::function<void(HWND)>>> confirms = {
+      {"OK button", [](HWND dialog) { Click(FindControl(dialog, IDOK)); }},
+      {"Enter", [](HWND dialog) {
+         SetForegroundWindow(dialog);
+         PostMessageW(FindControl(dialog, 1000), WM_KEYDOWN, VK_RETURN, 0);
+       }},
+  };
+  for (const auto& [name, confirm] : confirms) {
+    SCOPED_TRACE(name);
+    PutRecord(kDefaultSpeak);
+    Program program(PackagePath(L"Lectavo_Config.exe"));
+    HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
+    ASSERT_NE(dialog, nullptr);
+    Click(FindControl(dialog, 1000));
+    EXPECT_EQ(CheckState(FindControl(dialog, 1000)), 0);
+    confirm(dialog);
+    ASSERT_TRUE(program.WaitForExit(10000));
+    EXPECT_EQ(Speak(), kDefaultSpeak & ~kReadOn);
+  }
 }
 
 TEST_F(ConfigWineTest, ClosingAnyOtherWayWritesNothing) {
@@ -165,6 +175,7 @@ TEST_F(ConfigWineTest, WaitStartOfZeroIsShownAndStoredAsTen) {
   HWND wait = FindControl(dialog, 1008);
   ASSERT_NE(wait, nullptr);
   EXPECT_EQ(Text(wait), L"0");
+  Screenshot(dialog, L"lectavo_config_general_de.bmp");
   Click(FindControl(dialog, IDOK));
   ASSERT_TRUE(program.WaitForExit(10000));
   DWORD value = 0;

@@ -90,7 +90,7 @@ HWND WaitForDialog(DWORD processId, const wchar_t* caption, DWORD timeoutMillise
       if (ClassName(window) != L"#32770") continue;
       if (caption == nullptr || Text(window) == caption) return window;
     }
-    Sleep(10);
+    Sleep(2);
   } while (GetTickCount() - start < timeoutMilliseconds);
   return nullptr;
 }
