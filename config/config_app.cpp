@@ -34,9 +34,8 @@ bool ConfigApp::InitInstance() {
   windows_.RemoveOnePendingMessage();
   // The save-failure text follows the language the user chose in this run.
   if (result == kIdOk && store.SaveSettings(record) != 0) {
-    converter.ErrorBox(u"Änderungen können nicht gespeichert werden.",
-                       u"Changes cannot be stored.", FlagDialogEnglish.Get(record.ValSpeak) == 1,
-                       kCaption);
+    converter.ErrorBox(u"Änderungen können nicht gespeichert werden.", u"Changes cannot be stored.",
+                       FlagDialogEnglish.Get(record.ValSpeak) == 1, kCaption);
   }
   return false;
 }

@@ -16,7 +16,10 @@ class ConfigApp final : public Application {
  public:
   ConfigApp(Registry& registry, CodePage& codePage, UserInterface& userInterface,
             WindowSystem& windows)
-      : registry_(registry), codePage_(codePage), userInterface_(userInterface), windows_(windows) {}
+      : registry_(registry),
+        codePage_(codePage),
+        userInterface_(userInterface),
+        windows_(windows) {}
 
   // Always false: the program ends without a message loop of its own.
   bool InitInstance() override;

@@ -18,8 +18,6 @@ class ConfigDialog final : public Dialog {
   // smallIcon: the window icon, loaded by the application.
   ConfigDialog(SettingsRecord* record, TextSource* texts, Handle smallIcon);
 
-  const PageTabCtrl& Tabs() const { return tabs_; }
-
  private:
   bool OnInitDialog() override;
 

@@ -1,7 +1,7 @@
 #include "config/decimal_text.h"
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 
 namespace lectavo {

@@ -38,7 +38,8 @@ bool GeneralPage::OnInitDialog() {
 void GeneralPage::OnSelChangeLanguage() {
   const int position = language_.GetCurSel();
   if (position < 0) return;
-  record_->ValSpeak = FlagDialogEnglish.Set(record_->ValSpeak, static_cast<std::uint32_t>(position) & 1);
+  record_->ValSpeak =
+      FlagDialogEnglish.Set(record_->ValSpeak, static_cast<std::uint32_t>(position) & 1);
 }
 
 void GeneralPage::OnChangeWaitStart() {

@@ -71,7 +71,6 @@ void PageTabCtrl::SwitchPage(bool force) {
   if (selected == shown_) return;
   page_.reset();
   shown_ = force ? kFirstPage : selected;
-  shownTemplate_ = 0;
 
   Dialog& parent = *Parent();
   WindowSystem& system = parent.System();
@@ -82,20 +81,17 @@ void PageTabCtrl::SwitchPage(bool force) {
   system.GetWindowRect(GetSafeHwnd(), &window);
   Point corner{window.left, window.top};
   system.ScreenToClient(parent.GetSafeHwnd(), &corner);
-  area = {area.left + corner.x, area.top + corner.y, area.right + corner.x,
-          area.bottom + corner.y};
+  area = {area.left + corner.x, area.top + corner.y, area.right + corner.x, area.bottom + corner.y};
 
   if (shown_ >= 0 && shown_ < kTabCount && kPages[shown_].make != nullptr) {
     page_ = kPages[shown_].make(record_, texts_);
   }
-  if (page_ != nullptr) {
-    shownTemplate_ = page_->Template().id;
-    if (page_->Create(parent)) {
-      system.SetWindowPos(page_->GetSafeHwnd(), kNoHandle, area, kSwpShowWindow);
-      system.ShowWindow(page_->GetSafeHwnd(), kSwShow);
-    } else {
-      page_.reset();
-    }
+  // A page that cannot be made leaves the tab without a page.
+  if (page_ != nullptr && page_->Create(parent)) {
+    system.SetWindowPos(page_->GetSafeHwnd(), kNoHandle, area, kSwpShowWindow);
+    system.ShowWindow(page_->GetSafeHwnd(), kSwShow);
+  } else {
+    page_.reset();
   }
   SetCurSel(shown_);
 }

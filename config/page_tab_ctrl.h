@@ -22,15 +22,11 @@ class PageTabCtrl final : public TabCtrl {
   // The size in dialog units that every page fits into.
   static void LargestPageSize(int* width, int* height);
 
-  int ShownIndex() const { return shown_; }
-  int ShownTemplate() const { return shownTemplate_; }
-
  private:
   std::intptr_t OnSelChange();
 
   int shown_ = -1;
   std::unique_ptr<Dialog> page_;
-  int shownTemplate_ = 0;
   SettingsRecord* record_;
   TextSource* texts_;
 };

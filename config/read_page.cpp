@@ -3,10 +3,8 @@
 namespace lectavo {
 
 const ReadPage::Box ReadPage::kBoxes[5] = {
-    {1000, FlagReadOn, u" Activate reading"},
-    {1001, FlagReadUnasked, u" Read without demand"},
-    {1002, FlagReadSender, u" Read sender"},
-    {1003, FlagReadSubject, u" Read subject"},
+    {1000, FlagReadOn, u" Activate reading"},    {1001, FlagReadUnasked, u" Read without demand"},
+    {1002, FlagReadSender, u" Read sender"},     {1003, FlagReadSubject, u" Read subject"},
     {1004, FlagReadContents, u" Read contents"},
 };
 

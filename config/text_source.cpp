@@ -11,8 +11,9 @@ struct Caption {
   const char* english;
 };
 constexpr Caption kCaptions[kTabCount] = {
-    {"Allgemein", "General"}, {"Vorlesen", "Read"},     {"Antworten", "Answer"},
-    {"Antwort-Text", "Text for answer"}, {"Sprechen", "Speak"}, {"Konten", "Accounts"},
+    {"Allgemein", "General"}, {"Vorlesen", "Read"},
+    {"Antworten", "Answer"},  {"Antwort-Text", "Text for answer"},
+    {"Sprechen", "Speak"},    {"Konten", "Accounts"},
     {"Info", "About"}};
 
 }  // namespace
@@ -23,7 +24,8 @@ const WChar* TextSource::TabCaption(int position) {
     return output_;
   }
   const Caption& caption = kCaptions[position];
-  converter_.AnsiToWide(output_, static_cast<int>(std::size(output_)), english_ == 1 ? caption.english : caption.german);
+  converter_.AnsiToWide(output_, static_cast<int>(std::size(output_)),
+                        english_ == 1 ? caption.english : caption.german);
   return output_;
 }
 

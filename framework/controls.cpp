@@ -49,7 +49,8 @@ void CheckBox::SetCheck(int state) const { Send(kBmSetCheck, static_cast<std::ui
 
 int ComboBox::AddString(WStringView text) const {
   const WString terminated(text);
-  return static_cast<int>(Send(kCbAddString, 0, reinterpret_cast<std::intptr_t>(terminated.c_str())));
+  return static_cast<int>(
+      Send(kCbAddString, 0, reinterpret_cast<std::intptr_t>(terminated.c_str())));
 }
 
 int ComboBox::GetCount() const { return static_cast<int>(Send(kCbGetCount)); }
@@ -64,16 +65,15 @@ void ComboBox::ResetContent() const { Send(kCbResetContent); }
 
 int ListBox::AddString(WStringView text) const {
   const WString terminated(text);
-  return static_cast<int>(Send(kLbAddString, 0, reinterpret_cast<std::intptr_t>(terminated.c_str())));
+  return static_cast<int>(
+      Send(kLbAddString, 0, reinterpret_cast<std::intptr_t>(terminated.c_str())));
 }
 
 int ListBox::GetCount() const { return static_cast<int>(Send(kLbGetCount)); }
 
 void ListBox::ResetContent() const { Send(kLbResetContent); }
 
-void ListBox::SetSel(int index, bool select) const {
-  Send(kLbSetSel, select ? 1 : 0, index);
-}
+void ListBox::SetSel(int index, bool select) const { Send(kLbSetSel, select ? 1 : 0, index); }
 
 bool ListBox::GetSel(int index) const {
   return Send(kLbGetSel, static_cast<std::uintptr_t>(index)) > 0;

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <vector>
 
 #include "framework/controls.h"
 #include "framework/dialog_template.h"

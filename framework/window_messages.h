@@ -33,7 +33,7 @@ inline constexpr std::uint32_t kTcmGetCurSel = 0x130B;
 inline constexpr std::uint32_t kTcmSetCurSel = 0x130C;
 inline constexpr std::uint32_t kTcmAdjustRect = 0x1328;
 inline constexpr std::uint32_t kTcmInsertItem = 0x133E;  // TCM_INSERTITEMW
-inline constexpr std::intptr_t kCbErr = -1;               // CB_ERR, LB_ERR
+inline constexpr std::intptr_t kCbErr = -1;              // CB_ERR, LB_ERR
 
 // Notifications.
 inline constexpr std::uint32_t kBnClicked = 0;

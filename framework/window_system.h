@@ -45,8 +45,8 @@ class WindowSystem {
   virtual void EndDialog(Handle dialog, int result) = 0;
   virtual bool DestroyWindow(Handle window) = 0;
   virtual Handle GetDlgItem(Handle dialog, int id) = 0;
-  virtual std::intptr_t Send(Handle window, std::uint32_t message,
-                                    std::uintptr_t wParam, std::intptr_t lParam) = 0;
+  virtual std::intptr_t Send(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                             std::intptr_t lParam) = 0;
   virtual bool EnableWindow(Handle window, bool enable) = 0;
   virtual bool GetWindowRect(Handle window, Rect* rect) = 0;
   virtual bool GetClientRect(Handle window, Rect* rect) = 0;

@@ -44,7 +44,7 @@ Handle HeadlessWindowSystem::MakeDialogWindow(Dialog& dialog, Handle parent) {
   const DialogTemplate& t = dialog.Template();
   const Handle handle = next_++;
   Window window;
-    window.kind = Kind::kDialog;
+  window.kind = Kind::kDialog;
   window.parent = parent;
   window.style = t.style;
   window.dialog = &dialog;
@@ -60,10 +60,11 @@ Handle HeadlessWindowSystem::MakeDialogWindow(Dialog& dialog, Handle parent) {
   windows_[handle] = window;
   dialog.Attach(*this, handle);
 
-  static const std::map<ControlKind, Kind> kinds = {
-      {ControlKind::kButton, Kind::kButton},   {ControlKind::kEdit, Kind::kEdit},
-      {ControlKind::kStatic, Kind::kStatic},   {ControlKind::kListBox, Kind::kListBox},
-      {ControlKind::kComboBox, Kind::kComboBox}};
+  static const std::map<ControlKind, Kind> kinds = {{ControlKind::kButton, Kind::kButton},
+                                                    {ControlKind::kEdit, Kind::kEdit},
+                                                    {ControlKind::kStatic, Kind::kStatic},
+                                                    {ControlKind::kListBox, Kind::kListBox},
+                                                    {ControlKind::kComboBox, Kind::kComboBox}};
   for (const ControlTemplate& c : t.controls) {
     Window control;
     control.kind = kinds.at(c.kind);
@@ -106,7 +107,7 @@ Handle HeadlessWindowSystem::CreateTabControl(TabCtrl& tab, Handle parent, std::
   if (failChildWindows || owner == nullptr) return kNoHandle;
   const Point origin = ClientOrigin(owner->rect, owner->parent == kNoHandle);
   Window window;
-    window.kind = Kind::kTab;
+  window.kind = Kind::kTab;
   window.parent = parent;
   window.id = id;
   window.style = style;
@@ -157,7 +158,7 @@ void HeadlessWindowSystem::Notify(Handle control, std::uint32_t code) {
 }
 
 std::intptr_t HeadlessWindowSystem::Send(Handle handle, std::uint32_t message,
-                                                std::uintptr_t wParam, std::intptr_t lParam) {
+                                         std::uintptr_t wParam, std::intptr_t lParam) {
   Window* found = Find(handle);
   if (found == nullptr) return 0;
   Window& w = *found;
@@ -228,9 +229,13 @@ std::intptr_t HeadlessWindowSystem::Send(Handle handle, std::uint32_t message,
       return 0;
     }
     case kLbGetSel:
-      return index >= 0 && index < count ? static_cast<int>(w.selected[static_cast<std::size_t>(index)]) : kCbErr;
+      return index >= 0 && index < count
+                 ? static_cast<int>(w.selected[static_cast<std::size_t>(index)])
+                 : kCbErr;
     case kLbGetTextLen:
-      return index >= 0 && index < count ? static_cast<std::intptr_t>(w.items[static_cast<std::size_t>(index)].size()) : kCbErr;
+      return index >= 0 && index < count
+                 ? static_cast<std::intptr_t>(w.items[static_cast<std::size_t>(index)].size())
+                 : kCbErr;
     case kLbGetText: {
       if (index < 0 || index >= count) return kCbErr;
       const WString& line = w.items[static_cast<std::size_t>(index)];
@@ -286,7 +291,8 @@ bool HeadlessWindowSystem::GetClientRect(Handle handle, Rect* rect) {
 bool HeadlessWindowSystem::ScreenToClient(Handle handle, Point* point) {
   const Window* window = Find(handle);
   if (window == nullptr) return false;
-  const Point origin = ClientOrigin(window->rect, window->kind == Kind::kDialog && window->parent == kNoHandle);
+  const Point origin =
+      ClientOrigin(window->rect, window->kind == Kind::kDialog && window->parent == kNoHandle);
   point->x -= origin.x;
   point->y -= origin.y;
   return true;
@@ -384,7 +390,8 @@ void HeadlessWindowSystem::ClickLine(int id, int index) {
     throw std::out_of_range("no such line to click");
   }
   // A multiple-selection list toggles the clicked line and makes it the focus line.
-  window.selected[static_cast<std::size_t>(index)] = !window.selected[static_cast<std::size_t>(index)];
+  window.selected[static_cast<std::size_t>(index)] =
+      !window.selected[static_cast<std::size_t>(index)];
   window.current = index;
   Notify(handle, kLbnSelChange);
 }
@@ -401,7 +408,9 @@ void HeadlessWindowSystem::SelectTab(int index) {
   windows_.at(window.parent).dialog->HandleNotify(window.id, kTcnSelChange, &result);
 }
 
-void HeadlessWindowSystem::PressOk() { windows_.at(modal_).dialog->HandleCommand(kIdOkButton, kBnClicked); }
+void HeadlessWindowSystem::PressOk() {
+  windows_.at(modal_).dialog->HandleCommand(kIdOkButton, kBnClicked);
+}
 
 void HeadlessWindowSystem::Close() {
   windows_.at(modal_).dialog->HandleCommand(kIdCancelButton, kBnClicked);

@@ -51,7 +51,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   bool DestroyWindow(Handle window) override;
   Handle GetDlgItem(Handle dialog, int id) override;
   std::intptr_t Send(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                            std::intptr_t lParam) override;
+                     std::intptr_t lParam) override;
   bool EnableWindow(Handle window, bool enable) override;
   bool GetWindowRect(Handle window, Rect* rect) override;
   bool GetClientRect(Handle window, Rect* rect) override;

@@ -1,6 +1,7 @@
 #include "framework/win32/win32_window_system.h"
 
 #include <windows.h>
+// The common controls need the definitions above.
 #include <commctrl.h>
 
 #include <algorithm>
@@ -32,11 +33,16 @@ constexpr int kOkHeight = 16;
 
 WORD ClassAtom(ControlKind kind) {
   switch (kind) {
-    case ControlKind::kButton: return 0x0080;
-    case ControlKind::kEdit: return 0x0081;
-    case ControlKind::kStatic: return 0x0082;
-    case ControlKind::kListBox: return 0x0083;
-    case ControlKind::kComboBox: return 0x0085;
+    case ControlKind::kButton:
+      return 0x0080;
+    case ControlKind::kEdit:
+      return 0x0081;
+    case ControlKind::kStatic:
+      return 0x0082;
+    case ControlKind::kListBox:
+      return 0x0083;
+    case ControlKind::kComboBox:
+      return 0x0085;
   }
   return 0x0082;
 }
@@ -129,9 +135,10 @@ void AddInitialItems(HWND window, const DialogTemplate& t) {
 void AddOkButton(HWND dialog, HINSTANCE instance) {
   RECT client;
   ::GetClientRect(dialog, &client);
-  HWND ok = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                            client.right - kOkWidth - 2, client.bottom - kOkHeight - 2, kOkWidth,
-                            kOkHeight, dialog, reinterpret_cast<HMENU>(IDOK), instance, nullptr);
+  HWND ok =
+      CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                      client.right - kOkWidth - 2, client.bottom - kOkHeight - 2, kOkWidth,
+                      kOkHeight, dialog, reinterpret_cast<HMENU>(IDOK), instance, nullptr);
   ::SendMessageW(ok, WM_SETFONT, ::SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
   ::SendMessageW(dialog, DM_SETDEFID, IDOK, 0);
 }
@@ -215,8 +222,8 @@ Handle Win32WindowSystem::GetDlgItem(Handle dialog, int id) {
   return ToHandle(::GetDlgItem(Hwnd(dialog), id));
 }
 
-std::intptr_t Win32WindowSystem::Send(Handle window, std::uint32_t message,
-                                             std::uintptr_t wParam, std::intptr_t lParam) {
+std::intptr_t Win32WindowSystem::Send(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                      std::intptr_t lParam) {
   return ::SendMessageW(Hwnd(window), message, wParam, lParam);
 }
 
@@ -253,14 +260,14 @@ void Win32WindowSystem::CenterWindow(Handle window) {
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   const int x = work.left + (work.right - work.left - (r.right - r.left)) / 2;
   const int y = work.top + (work.bottom - work.top - (r.bottom - r.top)) / 2;
-  ::SetWindowPos(Hwnd(window), nullptr, std::max<int>(x, work.left), std::max<int>(y, work.top),
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(Hwnd(window), nullptr, std::max<int>(x, work.left), std::max<int>(y, work.top), 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Handle Win32WindowSystem::LoadSmallIcon(int resourceId) {
-  return reinterpret_cast<Handle>(LoadImageW(
-      reinterpret_cast<HINSTANCE>(instance_), MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
-      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+  return reinterpret_cast<Handle>(
+      LoadImageW(reinterpret_cast<HINSTANCE>(instance_), MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
+                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
 }
 
 void Win32WindowSystem::RemoveOnePendingMessage() {

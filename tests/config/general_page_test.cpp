@@ -10,8 +10,8 @@ TEST_F(ConfigTest, TypedWaitStartIsStoredAsReadByStringToInteger) {
     std::uint32_t stored;
   };
   const Case cases[] = {
-      {u"", 10},   {u"0", 10}, {u"5", 5},   {u"99", 99},
-      {u"ab", 10}, {u"-5", static_cast<std::uint32_t>(-5)},
+      {u"", 10},    {u"0", 10},  {u"5", 5},
+      {u"99", 99},  {u"ab", 10}, {u"-5", static_cast<std::uint32_t>(-5)},
       {u"123", 12},  // two characters at most
   };
   for (const Case& c : cases) {

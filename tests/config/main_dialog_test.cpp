@@ -12,8 +12,7 @@ TEST_F(ConfigTest, OpensOnTheReadTabWithTheCaptionsOfTheStartUpLanguage) {
   };
   const Case cases[] = {
       {kDefaultSpeak,
-       {u"Allgemein", u"Vorlesen", u"Antworten", u"Antwort-Text", u"Sprechen", u"Konten",
-        u"Info"}},
+       {u"Allgemein", u"Vorlesen", u"Antworten", u"Antwort-Text", u"Sprechen", u"Konten", u"Info"}},
       {kDefaultSpeak | kEnglish,
        {u"General", u"Read", u"Answer", u"Text for answer", u"Speak", u"Accounts", u"About"}},
   };
@@ -47,7 +46,8 @@ TEST_F(ConfigTest, PagesFollowTheLanguageChosenWhileCaptionsKeepTheStartUpOne) {
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(0);
     user.ChooseItem(1023, 1);
-    EXPECT_EQ(user.Text(1024), u"Wartezeit n. Neustart (1..99s)") << "the open page keeps its texts";
+    EXPECT_EQ(user.Text(1024), u"Wartezeit n. Neustart (1..99s)")
+        << "the open page keeps its texts";
     user.SelectTab(1);
     EXPECT_EQ(user.Text(1000), u" Activate reading");
     EXPECT_EQ(user.Text(1004), u" Read contents");

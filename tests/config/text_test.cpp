@@ -33,7 +33,10 @@ TEST(TextConverterTest, ConversionsStayInsideTheirDestination) {
   EXPECT_EQ(converter.AnsiToWide(wide, 4, "Allgemein"), 0);
   EXPECT_EQ(wide[0], u'\0');
   EXPECT_EQ(wide[4], u'#') << "nothing written past the capacity";
-  EXPECT_EQ(converter.AnsiToWide(wide, 8, "Gr\xF6\xDF" "e"), 6);
+  EXPECT_EQ(converter.AnsiToWide(wide, 8,
+                                 "Gr\xF6\xDF"
+                                 "e"),
+            6);
   EXPECT_EQ(WString(wide), u"Größe");
 
   char ansi[8];

@@ -1,11 +1,12 @@
 // The dialog framework on the headless backend: message maps, the Win32 control behaviour the
 // pages rely on, modal and child dialogs, the tab control's reflected notification.
+#include "framework/dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
-#include "framework/dialog.h"
 #include "framework/headless/headless_window_system.h"
 #include "framework/tab_ctrl.h"
 
@@ -41,7 +42,8 @@ class ProbeDialog : public Dialog {
 
  private:
   bool OnInitDialog() override {
-    for (int i = 0; i < GetListBox(13).GetCount(); ++i) itemsAtInit.push_back(GetListBox(13).GetText(i));
+    for (int i = 0; i < GetListBox(13).GetCount(); ++i)
+      itemsAtInit.push_back(GetListBox(13).GetText(i));
     if (atInit) atInit(*this);
     return true;
   }
@@ -76,7 +78,7 @@ TEST(DialogTest, ControlsBehaveAsTheWin32ControlsThePagesRelyOn) {
   ProbeDialog dialog;
   dialog.atInit = [](ProbeDialog& d) {
     d.edit().SetWindowText(u"12345");  // a text set by the program raises the change
-    d.edit().LimitText(2);              // and is not cut by a later limit
+    d.edit().LimitText(2);             // and is not cut by a later limit
   };
   windows.whileModal = [](HeadlessWindowSystem& user) {
     EXPECT_EQ(user.Text(10), u"12345");
@@ -90,9 +92,9 @@ TEST(DialogTest, ControlsBehaveAsTheWin32ControlsThePagesRelyOn) {
     user.Click(14);  // no handler mapped: nothing runs
   };
   EXPECT_EQ(dialog.DoModal(windows), kIdCancelButton);
-  EXPECT_EQ(dialog.calls, (std::vector<std::string>{"edit:12345", "edit:", "edit:6", "edit:67",
-                                                    "box:1", "box:0", "combo:1", "list:1=1",
-                                                    "list:1=0"}));
+  EXPECT_EQ(dialog.calls,
+            (std::vector<std::string>{"edit:12345", "edit:", "edit:6", "edit:67", "box:1", "box:0",
+                                      "combo:1", "list:1=1", "list:1=0"}));
   EXPECT_EQ(dialog.itemsAtInit, (std::vector<WString>{u"Rot", u"Blau"}))
       << "initial items are in place before the initialisation runs";
 }

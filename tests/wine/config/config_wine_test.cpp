@@ -1,8 +1,7 @@
 // Lectavo_Config.exe under Wine, driven like a user by control id: the dialog it shows for
 // a record, what OK and every other close leave in Wine's registry, the start-up errors.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <functional>
@@ -58,8 +57,8 @@ class ConfigWineTest : public ::testing::Test {
     FILETIME written{};
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH\\Lectavo", 0, KEY_READ, &key) ==
         ERROR_SUCCESS) {
-      RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr, &written);
+      RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, &written);
       RegCloseKey(key);
     }
     return written;
@@ -82,12 +81,12 @@ TEST_F(ConfigWineTest, InstallDefaultsShowTheGermanCaptionsAndTheReadPage) {
   ASSERT_NE(dialog, nullptr);
   HWND tab = FindControl(dialog, 999);
   ASSERT_NE(tab, nullptr);
-  EXPECT_EQ(TabCaptions(tab), (std::vector<std::wstring>{L"Allgemein", L"Vorlesen", L"Antworten",
-                                                         L"Antwort-Text", L"Sprechen", L"Konten",
-                                                         L"Info"}));
+  EXPECT_EQ(TabCaptions(tab),
+            (std::vector<std::wstring>{L"Allgemein", L"Vorlesen", L"Antworten", L"Antwort-Text",
+                                       L"Sprechen", L"Konten", L"Info"}));
   EXPECT_EQ(SelectedTab(tab), 1);
-  const std::vector<std::pair<int, int>> boxes = {{1000, 1}, {1001, 0}, {1002, 1}, {1003, 1},
-                                                  {1004, 1}};
+  const std::vector<std::pair<int, int>> boxes = {
+      {1000, 1}, {1001, 0}, {1002, 1}, {1003, 1}, {1004, 1}};
   for (auto [id, checked] : boxes) {
     HWND box = FindControl(dialog, id);
     ASSERT_NE(box, nullptr) << id;
@@ -105,8 +104,8 @@ TEST_F(ConfigWineTest, EnglishRecordShowsEnglishCaptionsAndLabels) {
   HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(TabCaptions(FindControl(dialog, 999)),
-            (std::vector<std::wstring>{L"General", L"Read", L"Answer", L"Text for answer",
-                                       L"Speak", L"Accounts", L"About"}));
+            (std::vector<std::wstring>{L"General", L"Read", L"Answer", L"Text for answer", L"Speak",
+                                       L"Accounts", L"About"}));
   EXPECT_EQ(Text(FindControl(dialog, 1001)), L" Read without demand");
   Screenshot(dialog, L"lectavo_config_en.bmp");
   Close(dialog);
@@ -116,7 +115,8 @@ TEST_F(ConfigWineTest, EnglishRecordShowsEnglishCaptionsAndLabels) {
 TEST_F(ConfigWineTest, ActivateReadingConfirmedWithOkFlipsBit27) {
   const std::vector<std::pair<const char*, std::function<void(HWND)>>> confirms = {
       {"OK button", [](HWND dialog) { Click(FindControl(dialog, IDOK)); }},
-      {"Enter", [](HWND dialog) {
+      {"Enter",
+       [](HWND dialog) {
          SetForegroundWindow(dialog);
          PostMessageW(FindControl(dialog, 1000), WM_KEYDOWN, VK_RETURN, 0);
        }},
@@ -139,7 +139,8 @@ TEST_F(ConfigWineTest, ClosingAnyOtherWayWritesNothing) {
   const std::vector<std::pair<const char*, std::function<void(HWND)>>> closes = {
       {"close box", [](HWND dialog) { Close(dialog); }},
       {"system menu", [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-      {"Escape", [](HWND dialog) {
+      {"Escape",
+       [](HWND dialog) {
          SetForegroundWindow(dialog);
          PostMessageW(FindControl(dialog, 1008), WM_KEYDOWN, VK_ESCAPE, 0);
        }},

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-
 namespace lectavo::wine {
 namespace {
 
@@ -139,12 +138,12 @@ std::vector<std::wstring> TabCaptions(HWND tab) {
   std::vector<std::wstring> captions;
   DWORD processId = 0;
   GetWindowThreadProcessId(tab, &processId);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                               processId);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
   if (process == nullptr) return captions;
   constexpr int kTextMax = 128;
-  auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(TCITEMW) + kTextMax * 2,
-                                                   MEM_COMMIT, PAGE_READWRITE));
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(TCITEMW) + kTextMax * 2, MEM_COMMIT, PAGE_READWRITE));
   const int count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
   for (int i = 0; remote != nullptr && i < count; ++i) {
     TCITEMW item{};
@@ -165,7 +164,8 @@ std::vector<std::wstring> TabCaptions(HWND tab) {
 
 bool SaveScreenshot(HWND window, const std::wstring& path) {
   SetForegroundWindow(window);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
   Sleep(300);
   RECT r;
   if (!GetWindowRect(window, &r)) return false;
