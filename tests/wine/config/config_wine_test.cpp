@@ -108,6 +108,16 @@ TEST_F(ConfigWineTest, EnglishRecordShowsEnglishCaptionsAndLabels) {
                                        L"Accounts", L"About"}));
   EXPECT_EQ(Text(FindControl(dialog, 1001)), L" Read without demand");
   Screenshot(dialog, L"lectavo_config_en.bmp");
+
+  SelectTab(FindControl(dialog, 999), 6);
+  const std::vector<std::wstring> texts = Texts(dialog);
+  EXPECT_NE(std::find_if(texts.begin(), texts.end(),
+                         [](const std::wstring& text) {
+                           return text.rfind(L"Lectavo\n\nVersion  2.2.1", 0) == 0;
+                         }),
+            texts.end())
+      << "the About page is the same in both languages";
+  Screenshot(dialog, L"lectavo_config_about_en.bmp");
   Close(dialog);
   EXPECT_TRUE(program.WaitForExit(10000));
 }
