@@ -12,7 +12,7 @@ constexpr int kErrorTextCapacity = 256;
 
 int TextConverter::AnsiToWide(WChar* destination, int capacity, const char* source) {
   if (capacity <= 0) return 0;
-  // Each byte gives at most one UTF-16 unit; twice the length leaves room for any code page.
+  // Twice the source length, as the device allows, but never past the destination.
   const auto allowed =
       static_cast<int>(std::min<long>(capacity, 2 * (static_cast<long>(std::strlen(source)) + 1)));
   const int written = codePage_.ToWide(source, -1, destination, allowed);
