@@ -1,0 +1,34 @@
+// Lectavo_Config's application object: load the record, show the main dialog, store the
+// record when the user confirms with OK, end.
+#pragma once
+
+#include "framework/application.h"
+#include "framework/window_system.h"
+#include "platform/code_page.h"
+#include "platform/registry.h"
+#include "platform/user_interface.h"
+
+namespace lectavo {
+
+inline constexpr int kSmallIconResource = 129;
+
+class ConfigApp final : public Application {
+ public:
+  ConfigApp(Registry& registry, CodePage& codePage, UserInterface& userInterface,
+            WindowSystem& windows)
+      : registry_(registry),
+        codePage_(codePage),
+        userInterface_(userInterface),
+        windows_(windows) {}
+
+  // Always false: the program ends without a message loop of its own.
+  bool InitInstance() override;
+
+ private:
+  Registry& registry_;
+  CodePage& codePage_;
+  UserInterface& userInterface_;
+  WindowSystem& windows_;
+};
+
+}  // namespace lectavo

@@ -1,0 +1,30 @@
+#include "config/config_dialog.h"
+
+#include "framework/window_messages.h"
+
+namespace lectavo {
+
+ConfigDialog::ConfigDialog(SettingsRecord* record, TextSource* texts, Handle smallIcon)
+    : Dialog(kConfigDialogTemplate), smallIcon_(smallIcon), tabs_(record, texts) {}
+
+bool ConfigDialog::OnInitDialog() {
+  WindowSystem& system = System();
+  const Handle window = GetSafeHwnd();
+  system.Send(window, kWmSetIcon, kIconSmall, static_cast<std::intptr_t>(smallIcon_));
+  system.CenterWindow(window);
+
+  const Rect area = system.LayoutArea(window);
+  const Rect tabArea{area.left + 2, area.top - 10, area.right - 2, area.bottom - 20};
+  if (!tabs_.Create(*this, kWsChild | kWsVisible | kTcsFixedWidth, tabArea, kTabControlId)) {
+    return true;
+  }
+  tabs_.InsertTabs();
+  int width = 0;
+  int height = 0;
+  PageTabCtrl::LargestPageSize(&width, &height);
+  system.FitTabDisplayArea(window, tabs_.GetSafeHwnd(), width, height);
+  tabs_.SwitchPage(true);
+  return true;
+}
+
+}  // namespace lectavo

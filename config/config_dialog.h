@@ -1,0 +1,28 @@
+// The configuration program's main dialog: a tab control with one settings page at a time.
+// It edits and stores nothing itself; OK ends it with IDOK, any other close with IDCANCEL.
+#pragma once
+
+#include "config/page_tab_ctrl.h"
+#include "config/text_source.h"
+#include "framework/dialog.h"
+#include "settings/settings_record.h"
+
+namespace lectavo {
+
+extern const DialogTemplate kConfigDialogTemplate;
+
+inline constexpr int kTabControlId = 999;
+
+class ConfigDialog final : public Dialog {
+ public:
+  // smallIcon: the window icon, loaded by the application.
+  ConfigDialog(SettingsRecord* record, TextSource* texts, Handle smallIcon);
+
+ private:
+  bool OnInitDialog() override;
+
+  Handle smallIcon_;
+  PageTabCtrl tabs_;
+};
+
+}  // namespace lectavo

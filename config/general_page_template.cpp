@@ -1,0 +1,22 @@
+#include "config/general_page.h"
+#include "config/page_template_style.h"
+
+namespace lectavo {
+namespace {
+
+constexpr const WChar* kLanguages[] = {u"Deutsch", u"English"};
+
+constexpr ControlTemplate kControls[] = {
+    {kNoControlId, ControlKind::kButton, kBsGroupBox, u"", 4, 4, 124, 62},
+    {kNoControlId, ControlKind::kStatic, kSsCenter,
+     u"Sprache für die Dialoge wählen\nSelect the dialog language", 10, 16, 112, 18},
+    {1023, ControlKind::kComboBox, kCbsDropDown | kWsVScroll, u"", 30, 42, 72, 48, kLanguages},
+    {1024, ControlKind::kStatic, kSsLeft, u"Wartezeit n. Neustart (1..99s)", 4, 80, 100, 20},
+    {1008, ControlKind::kEdit, kEsRight | kEsAutoHScroll | kWsBorder, u"", 106, 79, 22, 12},
+};
+
+}  // namespace
+
+const DialogTemplate kGeneralPageTemplate{136, kPageStyle, 0, u"", 132, 142, kControls};
+
+}  // namespace lectavo

@@ -1,0 +1,99 @@
+#include "config/page_tab_ctrl.h"
+
+#include <algorithm>
+#include <new>
+
+#include "config/about_page.h"
+#include "config/general_page.h"
+#include "config/read_page.h"
+#include "framework/window_messages.h"
+
+namespace lectavo {
+namespace {
+
+constexpr int kFirstPage = 1;  // "Vorlesen" / "Read"
+
+template <class Page>
+std::unique_ptr<Dialog> Make(SettingsRecord* record, TextSource* texts) {
+  return std::unique_ptr<Dialog>(new (std::nothrow) Page(record, texts));
+}
+
+template <>
+std::unique_ptr<Dialog> Make<AboutPage>(SettingsRecord*, TextSource*) {
+  return std::unique_ptr<Dialog>(new (std::nothrow) AboutPage());
+}
+
+// One row per tab, in tab order; a tab without a page yet shows none.
+struct PageEntry {
+  std::unique_ptr<Dialog> (*make)(SettingsRecord*, TextSource*);
+  const DialogTemplate* dialogTemplate;
+};
+const PageEntry kPages[kTabCount] = {
+    {Make<GeneralPage>, &kGeneralPageTemplate},
+    {Make<ReadPage>, &kReadPageTemplate},
+    {nullptr, nullptr},  // "Antworten" / "Answer"
+    {nullptr, nullptr},  // "Antwort-Text" / "Text for answer"
+    {nullptr, nullptr},  // "Sprechen" / "Speak"
+    {nullptr, nullptr},  // "Konten" / "Accounts"
+    {Make<AboutPage>, &kAboutPageTemplate},
+};
+
+}  // namespace
+
+PageTabCtrl::PageTabCtrl(SettingsRecord* record, TextSource* texts)
+    : record_(record), texts_(texts) {
+  OnReflectedNotify(kTcnSelChange, &PageTabCtrl::OnSelChange);
+}
+
+void PageTabCtrl::InsertTabs() {
+  for (int position = 0; position < kTabCount; ++position) {
+    InsertItem(position, texts_->TabCaption(position));
+  }
+}
+
+void PageTabCtrl::LargestPageSize(int* width, int* height) {
+  *width = 0;
+  *height = 0;
+  for (const PageEntry& entry : kPages) {
+    if (entry.dialogTemplate == nullptr) continue;
+    *width = std::max<int>(*width, entry.dialogTemplate->cx);
+    *height = std::max<int>(*height, entry.dialogTemplate->cy);
+  }
+}
+
+std::intptr_t PageTabCtrl::OnSelChange() {
+  SwitchPage(false);
+  return 0;
+}
+
+void PageTabCtrl::SwitchPage(bool force) {
+  const int selected = GetCurSel();
+  if (selected == shown_) return;
+  page_.reset();
+  shown_ = force ? kFirstPage : selected;
+
+  Dialog& parent = *Parent();
+  WindowSystem& system = parent.System();
+  Rect area;
+  system.GetClientRect(GetSafeHwnd(), &area);
+  AdjustRect(false, &area);
+  Rect window;
+  system.GetWindowRect(GetSafeHwnd(), &window);
+  Point corner{window.left, window.top};
+  system.ScreenToClient(parent.GetSafeHwnd(), &corner);
+  area = {area.left + corner.x, area.top + corner.y, area.right + corner.x, area.bottom + corner.y};
+
+  if (shown_ >= 0 && shown_ < kTabCount && kPages[shown_].make != nullptr) {
+    page_ = kPages[shown_].make(record_, texts_);
+  }
+  // A page that cannot be made leaves the tab without a page.
+  if (page_ != nullptr && page_->Create(parent)) {
+    system.SetWindowPos(page_->GetSafeHwnd(), kNoHandle, area, kSwpShowWindow);
+    system.ShowWindow(page_->GetSafeHwnd(), kSwShow);
+  } else {
+    page_.reset();
+  }
+  SetCurSel(shown_);
+}
+
+}  // namespace lectavo

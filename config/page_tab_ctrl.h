@@ -1,0 +1,34 @@
+// The main dialog's tab control: seven tabs, one page at a time. Selecting a tab destroys the
+// page shown before the new one is constructed, so two pages never exist together.
+#pragma once
+
+#include <memory>
+
+#include "config/text_source.h"
+#include "framework/dialog.h"
+#include "framework/tab_ctrl.h"
+#include "settings/settings_record.h"
+
+namespace lectavo {
+
+class PageTabCtrl final : public TabCtrl {
+ public:
+  PageTabCtrl(SettingsRecord* record, TextSource* texts);
+
+  // The seven tabs with their captions, in position order.
+  void InsertTabs();
+  // Shows the page of the selected tab; force shows the "Vorlesen" / "Read" page instead.
+  void SwitchPage(bool force);
+  // The size in dialog units that every page fits into.
+  static void LargestPageSize(int* width, int* height);
+
+ private:
+  std::intptr_t OnSelChange();
+
+  int shown_ = -1;
+  std::unique_ptr<Dialog> page_;
+  SettingsRecord* record_;
+  TextSource* texts_;
+};
+
+}  // namespace lectavo

@@ -1,0 +1,33 @@
+// The "Vorlesen" / "Read" page: five switches, each one bit of ValSpeak, written into the
+// record at every click.
+#pragma once
+
+#include "config/text_source.h"
+#include "framework/dialog.h"
+#include "settings/settings_record.h"
+
+namespace lectavo {
+
+extern const DialogTemplate kReadPageTemplate;
+
+class ReadPage final : public Dialog {
+ public:
+  ReadPage(SettingsRecord* record, TextSource* texts);
+
+ private:
+  struct Box {
+    int id;
+    BitField bit;
+    const WChar* english;
+  };
+  static const Box kBoxes[5];
+
+  bool OnInitDialog() override;
+  template <int Index>
+  void OnClicked();
+
+  SettingsRecord* record_;
+  CheckBox boxes_[5];
+};
+
+}  // namespace lectavo

@@ -1,0 +1,90 @@
+// Start-up: the record is loaded before anything is shown, saved only after OK, and every
+// failure is told in the language of the record as far as it was read.
+#include "tests/config/config_fixture.h"
+
+namespace lectavo {
+namespace {
+
+TEST_F(ConfigTest, MissingEntriesAreToldInTheLanguageLoadedSoFarAndShowNoDialog) {
+  struct Case {
+    const char* name;
+    std::function<void(ConfigHarness&)> registryState;
+    const WChar* text;
+  };
+  const WChar* german = u"Notwendige Registry-Einträge fehlen.";
+  const WChar* english = u"Necessary Registry entries are missing.";
+  const Case cases[] = {
+      {"no key", [](ConfigHarness&) {}, german},
+      {"no StrLangPath, German",
+       [](ConfigHarness& t) {
+         t.PutRecord();
+         t.registry.Remove(kSettingsKey, u"StrLangPath");
+       },
+       german},
+      {"no StrLangPath, English",
+       [](ConfigHarness& t) {
+         t.PutRecord(kDefaultSpeak | kEnglish);
+         t.registry.Remove(kSettingsKey, u"StrLangPath");
+       },
+       english},
+      {"ValSpeak read, ValWaitStart missing",
+       [](ConfigHarness& t) {
+         t.PutRecord(0x00400000);
+         t.registry.Remove(kSettingsKey, u"ValWaitStart");
+       },
+       english},
+      {"ValSpeak missing",
+       [](ConfigHarness& t) {
+         t.PutRecord(kDefaultSpeak | kEnglish);
+         t.registry.Remove(kSettingsKey, u"ValSpeak");
+       },
+       german},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ConfigHarness t;
+    c.registryState(t);
+    t.RunProgram(nullptr);
+    EXPECT_FALSE(t.dialogShown);
+    ASSERT_EQ(t.userInterface.boxes.size(), 1u);
+    EXPECT_EQ(t.userInterface.boxes[0].text, c.text);
+    EXPECT_EQ(t.userInterface.boxes[0].caption, u"Lectavo");
+    EXPECT_EQ(t.userInterface.boxes[0].style, kMbIconHand);
+    EXPECT_EQ(t.userInterface.boxes[0].owner, kNoHandle);
+    EXPECT_FALSE(t.WroteAnything());
+  }
+}
+
+TEST_F(ConfigTest, OnlyOkStoresTheRecord) {
+  PutRecord();
+  RunProgram([](HeadlessWindowSystem& user) {
+    user.Click(1000);
+    user.Close();
+  });
+  EXPECT_TRUE(dialogShown);
+  EXPECT_FALSE(WroteAnything());
+
+  RunProgram([](HeadlessWindowSystem& user) {
+    user.Click(1000);
+    user.PressOk();
+  });
+  EXPECT_EQ(Stored(u"ValSpeak"), kDefaultSpeak & ~(1u << 27));
+  EXPECT_EQ(Stored(u"ValAnswerTime"), 3u) << "a missing ValAnswerTime is stored as 3";
+  EXPECT_TRUE(userInterface.boxes.empty());
+}
+
+TEST_F(ConfigTest, SaveFailureIsToldInTheLanguageChosenInThisRun) {
+  PutRecord();
+  registry.faults.FailWhen("SetValue", [](WStringView name) { return name == u"ValWaitStart"; });
+  RunProgram([](HeadlessWindowSystem& user) {
+    user.SelectTab(0);
+    user.ChooseItem(1023, 1);
+    user.PressOk();
+  });
+  ASSERT_EQ(userInterface.boxes.size(), 1u);
+  EXPECT_EQ(userInterface.boxes[0].text, u"Changes cannot be stored.");
+  EXPECT_EQ(Stored(u"ValSpeak"), kDefaultSpeak | kEnglish) << "values before the failing one stay";
+}
+
+}  // namespace
+}  // namespace lectavo

@@ -1,0 +1,211 @@
+#include "tests/wine/support/ui_driver.h"
+
+#include <commctrl.h>
+
+namespace lectavo::wine {
+namespace {
+
+// Wine maps the host's root to drive Z:.
+std::wstring HostPath(const std::string& path) {
+  std::wstring out = L"Z:";
+  for (char c : path) out += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+  return out;
+}
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+struct Search {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<Search*>(lParam);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId && IsWindowVisible(window)) search->found.push_back(window);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectChildren(HWND window, LPARAM lParam) {
+  reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> Descendants(HWND root) {
+  std::vector<HWND> all;
+  EnumChildWindows(root, CollectChildren, reinterpret_cast<LPARAM>(&all));
+  return all;
+}
+
+}  // namespace
+
+std::wstring PackagePath(const std::wstring& file) {
+  return HostPath(LECTAVO_BUILD_DIR "/package/") + file;
+}
+
+std::wstring BuildPath(const std::wstring& relative) {
+  return HostPath(LECTAVO_BUILD_DIR "/") + relative;
+}
+
+Program::Program(const std::wstring& path) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::wstring commandLine = L"\"" + path + L"\"";
+  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &info_)) {
+    info_ = {};
+  }
+}
+
+Program::~Program() {
+  if (!Started()) return;
+  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+bool Program::WaitForExit(DWORD milliseconds) {
+  return Started() && WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD processId) {
+  Search search{processId, {}};
+  EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND WaitForDialog(DWORD processId, const wchar_t* caption, DWORD timeoutMilliseconds) {
+  const DWORD start = GetTickCount();
+  do {
+    for (HWND window : TopLevelWindows(processId)) {
+      if (ClassName(window) != L"#32770") continue;
+      if (caption == nullptr || Text(window) == caption) return window;
+    }
+    Sleep(2);
+  } while (GetTickCount() - start < timeoutMilliseconds);
+  return nullptr;
+}
+
+HWND FindControl(HWND root, int id) {
+  for (HWND window : Descendants(root)) {
+    if (GetDlgCtrlID(window) == id) return window;
+  }
+  return nullptr;
+}
+
+void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+void Type(HWND edit, const std::wstring& text) {
+  for (wchar_t c : text) SendMessageW(edit, WM_CHAR, c, 1);
+}
+
+void ChooseItem(HWND combo, int index) {
+  SendMessageW(combo, CB_SETCURSEL, index, 0);
+  SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+}
+
+void SelectTab(HWND tab, int index) { SendMessageW(tab, TCM_SETCURFOCUS, index, 0); }
+
+void Close(HWND window) { PostMessageW(window, WM_CLOSE, 0, 0); }
+
+int CheckState(HWND button) { return static_cast<int>(SendMessageW(button, BM_GETCHECK, 0, 0)); }
+
+std::wstring Text(HWND window) {
+  wchar_t text[1024] = {};
+  SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::vector<std::wstring> Texts(HWND root) {
+  std::vector<std::wstring> texts;
+  for (HWND window : Descendants(root)) texts.push_back(Text(window));
+  return texts;
+}
+
+int SelectedTab(HWND tab) { return static_cast<int>(SendMessageW(tab, TCM_GETCURSEL, 0, 0)); }
+
+// The item and its text buffer must lie in the program's own memory.
+std::vector<std::wstring> TabCaptions(HWND tab) {
+  std::vector<std::wstring> captions;
+  DWORD processId = 0;
+  GetWindowThreadProcessId(tab, &processId);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (process == nullptr) return captions;
+  constexpr int kTextMax = 128;
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(TCITEMW) + kTextMax * 2, MEM_COMMIT, PAGE_READWRITE));
+  const int count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; remote != nullptr && i < count; ++i) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(TCITEMW));
+    item.cchTextMax = kTextMax;
+    wchar_t text[kTextMax] = {};
+    WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+    WriteProcessMemory(process, item.pszText, text, sizeof text, nullptr);
+    SendMessageW(tab, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process, item.pszText, text, sizeof text - sizeof(wchar_t), nullptr);
+    captions.emplace_back(text);
+  }
+  if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return captions;
+}
+
+bool SaveScreenshot(HWND window, const std::wstring& path) {
+  SetForegroundWindow(window);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  Sleep(300);
+  RECT r;
+  if (!GetWindowRect(window, &r)) return false;
+  const int width = r.right - r.left;
+  const int height = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  SelectObject(memory, old);
+
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
+  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  std::vector<char> pixels(stride * static_cast<DWORD>(height));
+  const int lines = GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+                              reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  if (lines != height) return false;
+
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (out == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(out, &file, sizeof file, &written, nullptr) &&
+            WriteFile(out, &header, sizeof header, &written, nullptr) &&
+            WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
+  CloseHandle(out);
+  return ok;
+}
+
+}  // namespace lectavo::wine
