@@ -5,7 +5,7 @@ WINDOWS := build/windows
 FUZZ := build/fuzz
 FUZZ_RUNS ?= 1000000
 
-.PHONY: deps native windows fuzzers build test run bench fuzz
+.PHONY: deps native windows fuzzers build test run say bench fuzz
 
 deps:
 	@scripts/install-deps
@@ -34,6 +34,10 @@ test: build
 
 run: build
 	@scripts/run
+
+# A voice command to the device of make run: make say CMD=VorlesenAus
+say: windows
+	@scripts/say $(CMD)
 
 bench: build
 	@scripts/bench
