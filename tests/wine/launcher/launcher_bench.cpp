@@ -47,5 +47,8 @@ int main() {
   std::printf("  CPU %.1f ms in %.1f s of wall time over 5 polls: %.3f %% (goal: under 1 %%)\n",
               cpuMs, wallMs / 1000, 100 * cpuMs / wallMs);
   std::printf("  ended at the next poll after 0x7FFFFFFF: %s\n", ended ? "yes" : "no");
+  const double share = 100 * cpuMs / wallMs;
+  std::printf("figure: Lectavo_Start CPU share over 5 polls|%.3f %%|< 1 %%|%s\n", share,
+              share < 1 ? "yes" : "no");
   return ended ? 0 : 1;
 }

@@ -144,5 +144,8 @@ int wmain() {
               (toggleTime - floor) / doNothingTime);
   std::printf("  without PlaySound: (- 297 ms) / do-nothing %6.2f\n",
               (silentTime - 0.297) / doNothingTime);
+  const double ratio = (toggleTime - floor) / doNothingTime;
+  std::printf("figure: toggle time beyond its floor / do-nothing|%.2f|<= 1.3|%s\n", ratio,
+              ratio <= 1.3 ? "yes" : "no");
   return 0;
 }
