@@ -36,3 +36,14 @@ function(lectavo_wine_test name)
     DISCOVERY_TIMEOUT 120
     PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 RESOURCE_LOCK wine_display)
 endfunction()
+
+# Adds every subfolder of the current folder that has a CMakeLists.txt.
+function(lectavo_add_subfolders)
+  file(GLOB folders LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(folder ${folders})
+    if(EXISTS ${folder}/CMakeLists.txt)
+      get_filename_component(name ${folder} NAME)
+      add_subdirectory(${name})
+    endif()
+  endforeach()
+endfunction()
