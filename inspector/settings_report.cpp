@@ -139,7 +139,11 @@ class Report {
       lines_.push_back(Line(name, kMissing + WString(whenMissing)));
       return;
     }
-    lines_.push_back(Line(name, text[0] == u'\0' ? WString(u"(empty)") : u"\"" + WString(text) + u"\""));
+    // Built by appending: "literal + WString" trips a false -Wrestrict in mingw's GCC 12.
+    WString shown = u"\"";
+    shown += text;
+    shown += u'"';
+    lines_.push_back(Line(name, text[0] == u'\0' ? WString(u"(empty)") : shown));
   }
 
   SettingsStore& store_;
