@@ -11,10 +11,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/wine/support/device.h"
 #include "tests/wine/support/screen_pixels.h"
+#include "tests/wine/support/sound_trace.h"
 #include "tests/wine/support/ui_driver.h"
 
 namespace lectavo {
@@ -35,8 +37,6 @@ constexpr DWORD kReadOn = 1u << 27;
 constexpr DWORD kAnswerOn = 1u << 23;
 constexpr DWORD kEndOfWatching = 0x7FFFFFFF;
 constexpr DWORD kLauncherPollMs = 17138;
-// Written by the shell after a toggle's trace, followed by its exit code.
-const char kExitMarker[] = "toggle-exit=";
 
 std::optional<DWORD> Setting(const wchar_t* name) {
   const auto value = ReadValue(kSettingsKey, name);
@@ -50,78 +50,18 @@ std::optional<DWORD> Setting(const wchar_t* name) {
 
 DWORD Speak() { return Setting(L"ValSpeak").value_or(0); }
 
-// A path as Wine's winmm trace writes it: backslashes doubled.
-std::string AsTraced(const std::wstring& path) {
-  std::string traced;
-  for (wchar_t c : path) traced += c == L'\\' ? std::string("\\\\") : std::string(1, char(c));
-  return traced;
+// Every value of the record by name, the heartbeat left out: the service moves it on until
+// it is stopped.
+std::vector<std::pair<std::wstring, Value>> SettingsButHeartbeat() {
+  auto values = ValuesOf(kSettingsKey);
+  std::erase_if(values, [](const auto& value) { return value.first == L"ValAlive"; });
+  return values;
 }
-
-std::string ReadAll(const std::wstring& path) {
-  std::string text;
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return text;
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) text.append(buffer, read);
-  CloseHandle(file);
-  return text;
-}
-
-struct ToggleRun {
-  std::optional<DWORD> exitCode;
-  std::string trace;
-};
 
 // Runs a program of the program folder by its file name, as the device's voice-command
-// facility does, with Wine's winmm trace on. Wine writes the trace to the Unix error output
-// it inherits, so a Unix shell starts the program with that output in a file and then adds
-// the exit code; a Unix program gives no handle to wait on.
-ToggleRun RunVoiceCommand(const std::wstring& program) {
-  wchar_t folder[MAX_PATH];
-  wchar_t traceFile[MAX_PATH];
-  GetTempPathW(MAX_PATH, folder);
-  GetTempFileNameW(folder, L"sys", 0, traceFile);
-  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-  const HANDLE trace = CreateFileW(traceFile, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   &inheritable, CREATE_ALWAYS, 0, nullptr);
-  std::wstring commandLine = L"/bin/sh -c \"WINEDEBUG=+winmm wine \\\"$0\\\" 2>&1; echo " +
-                             std::wstring(std::begin(kExitMarker), std::end(kExitMarker) - 1) +
-                             L"$?\" \"" + kProgramFolder + L"\\" + program + L".exe\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = trace;
-  PROCESS_INFORMATION shell{};
-  const BOOL started = CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, TRUE,
-                                      0, nullptr, nullptr, &startup, &shell);
-  CloseHandle(trace);
-
-  ToggleRun run;
-  WaitUntil(
-      [&] {
-        run.trace = ReadAll(traceFile);
-        const auto at = run.trace.find(kExitMarker);
-        if (at == std::string::npos || run.trace.find('\n', at) == std::string::npos) return false;
-        run.exitCode = std::stoul(run.trace.substr(at + sizeof kExitMarker - 1));
-        return true;
-      },
-      started ? 30000 : 0);
-  DeleteFileW(traceFile);
-  return run;
-}
-
-// The file names PlaySound was asked for, as traced.
-std::vector<std::string> Played(const ToggleRun& run) {
-  const std::string marker = "proc_PlaySound SoundName=L\"";
-  std::vector<std::string> played;
-  for (auto at = run.trace.find(marker); at != std::string::npos;
-       at = run.trace.find(marker, at)) {
-    at += marker.size();
-    played.push_back(run.trace.substr(at, run.trace.find('"', at) - at));
-  }
-  return played;
+// facility does, with Wine's winmm trace on.
+wine::TracedRun RunVoiceCommand(const std::wstring& program) {
+  return wine::RunWithSoundTrace(kProgramFolder + L"\\" + program + L".exe");
 }
 
 bool Running(DWORD processId) {
@@ -307,10 +247,10 @@ TEST_F(SystemWineTest, SpokenCommandTapsAndDialogMeetInTheRegistryFromInstallToU
 
   // The spoken command switches reading off, confirms it with its German prompt from the
   // installation folder, and the next refresh query repaints the item.
-  const ToggleRun readingOff = RunVoiceCommand(L"Lectavo_VC_VorlesenAus");
+  const wine::TracedRun readingOff = RunVoiceCommand(L"Lectavo_VC_VorlesenAus");
   EXPECT_EQ(readingOff.exitCode, 0u) << readingOff.trace;
   EXPECT_EQ(Speak(), kInstallSpeak & ~kReadOn);
-  EXPECT_EQ(Played(readingOff), std::vector<std::string>{AsTraced(
+  EXPECT_EQ(wine::Played(readingOff), std::vector<std::string>{wine::AsTraced(
                                     kDefaultFolder + L"\\VoiceCommand\\GER_VorlesenAus.WAV")})
       << readingOff.trace;
   EXPECT_NE(readingOff.trace.find("Chunk Found ckid=data"), std::string::npos)
@@ -343,7 +283,7 @@ TEST_F(SystemWineTest, SpokenCommandTapsAndDialogMeetInTheRegistryFromInstallToU
     ASSERT_NE(config, 0u);
     const HWND dialog = wine::WaitForDialog(config, kConfigCaption);
     ASSERT_NE(dialog, nullptr);
-    const ToggleRun answerOn = RunVoiceCommand(L"Lectavo_VC_AntwortEin");
+    const wine::TracedRun answerOn = RunVoiceCommand(L"Lectavo_VC_AntwortEin");
     EXPECT_EQ(answerOn.exitCode, 0u) << answerOn.trace;
     EXPECT_EQ(Speak(), kInstallSpeak | kAnswerOn);
     wine::Click(wine::FindControl(dialog, IDOK));
@@ -356,15 +296,15 @@ TEST_F(SystemWineTest, SpokenCommandTapsAndDialogMeetInTheRegistryFromInstallToU
   const DWORD openConfig = TapItemForConfig();
   ASSERT_NE(openConfig, 0u);
   ASSERT_NE(wine::WaitForDialog(openConfig, kConfigCaption), nullptr);
-  const auto settings = ValuesOf(kSettingsKey);
+  const auto settings = SettingsButHeartbeat();
   ASSERT_EQ(RunInstaller(L"uninstall \"" + kPackageName + L"\""), 0);
   for (const wchar_t* program :
        {L"Lectavo_Config.exe", L"Lectavo_Monitor.exe", L"Lectavo_Service.exe"}) {
     EXPECT_TRUE(WaitUntil([&] { return CountProcesses(program) == 0; }, 3000))
         << testing::PrintToString(std::wstring(program)) << " still runs";
   }
-  const auto left = ValuesOf(kSettingsKey);
-  EXPECT_EQ(left, settings);
+  EXPECT_EQ(SettingsButHeartbeat(), settings);
+  EXPECT_TRUE(Setting(L"ValAlive")) << "the heartbeat stays where the service left it";
   EXPECT_TRUE(WaitUntil([&] { return LectavoItem() == nullptr; }, 5000));
   EXPECT_TRUE(launcher->Running()) << "the launcher is no program the setup stops";
 
