@@ -46,8 +46,8 @@ TracedRun RunWithSoundTrace(const std::wstring& program) {
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = trace;
   PROCESS_INFORMATION shell{};
-  const BOOL started = CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, TRUE,
-                                      0, nullptr, nullptr, &startup, &shell);
+  const BOOL started = CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                      nullptr, nullptr, &startup, &shell);
   CloseHandle(trace);
 
   for (int waited = 0; started && waited < 30000; waited += 50) {

@@ -1,9 +1,8 @@
 // The six real toggle programs from the package folder, run against Wine's registry. What a
 // program asks PlaySound to play is read from Wine's winmm trace (WINEDEBUG=+winmm); the
 // program itself is unchanged.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cwchar>
