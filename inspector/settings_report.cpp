@@ -28,6 +28,13 @@ WString Padded(WStringView name, std::size_t width) {
   return text;
 }
 
+WString Quoted(WStringView text) {
+  WString quoted(1, u'"');
+  quoted.append(text);
+  quoted.push_back(u'"');
+  return quoted;
+}
+
 WString Line(WStringView name, WStringView value) { return Padded(name, 22) + WString(value); }
 
 WString Range(unsigned low, unsigned high) {
@@ -115,7 +122,7 @@ class Report {
     while (!rest.empty()) {
       const auto tab = rest.find(u'\t');
       const WString name(rest.substr(0, tab));
-      lines_.push_back(Line(u"  Account", u"\"" + name + u"\"" +
+      lines_.push_back(Line(u"  Account", Quoted(name) +
                                               (tab == WStringView::npos ? u"  (no closing TAB)"
                                                                         : u"")));
       rest = tab == WStringView::npos ? WStringView{} : rest.substr(tab + 1);
@@ -139,11 +146,7 @@ class Report {
       lines_.push_back(Line(name, kMissing + WString(whenMissing)));
       return;
     }
-    // Built by appending: "literal + WString" trips a false -Wrestrict in mingw's GCC 12.
-    WString shown = u"\"";
-    shown += text;
-    shown += u'"';
-    lines_.push_back(Line(name, text[0] == u'\0' ? WString(u"(empty)") : shown));
+    lines_.push_back(Line(name, text[0] == u'\0' ? WString(u"(empty)") : Quoted(text)));
   }
 
   SettingsStore& store_;
