@@ -1,9 +1,5 @@
 #include "tests/wine/launcher/device.h"
 
-#include <tlhelp32.h>
-
-#include <algorithm>
-
 namespace lectavo::device {
 namespace {
 
@@ -22,10 +18,7 @@ std::wstring ClassName(HWND window) {
 }  // namespace
 
 std::wstring PackageFile(const wchar_t* name) {
-  const char* folder = LECTAVO_PACKAGE_DIR;
-  std::wstring path = L"Z:";
-  for (const char* c = folder; *c != '\0'; ++c) path += *c == '/' ? L'\\' : wchar_t(*c);
-  return path + L"\\" + name;
+  return HostPath(LECTAVO_PACKAGE_DIR) + L"\\" + name;
 }
 
 std::wstring InstalledFile(const wchar_t* name) {
@@ -66,69 +59,12 @@ std::optional<DWORD> Alive() {
   return value;
 }
 
-std::vector<DWORD> ProcessIds(const wchar_t* exeName) {
-  std::vector<DWORD> ids;
-  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return ids;
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL found = Process32FirstW(snapshot, &entry); found;
-       found = Process32NextW(snapshot, &entry)) {
-    if (lstrcmpiW(entry.szExeFile, exeName) == 0) ids.push_back(entry.th32ProcessID);
-  }
-  CloseHandle(snapshot);
-  return ids;
-}
-
-int CountProcesses(const wchar_t* exeName) { return static_cast<int>(ProcessIds(exeName).size()); }
-
 bool SetServiceEvent(const wchar_t* name) {
   const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, name);
   if (event == nullptr) return false;
   const bool set = SetEvent(event) != 0;
   CloseHandle(event);
   return set;
-}
-
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-  const ULONGLONG until = GetTickCount64() + timeoutMs;
-  while (!condition()) {
-    if (GetTickCount64() >= until) return false;
-    Sleep(50);
-  }
-  return true;
-}
-
-StartedProcess::StartedProcess(const std::wstring& path) {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &info_)) {
-    info_ = {};
-  }
-}
-
-StartedProcess::~StartedProcess() {
-  if (!Started()) return;
-  if (Running()) {
-    TerminateProcess(info_.hProcess, 1);
-    WaitForSingleObject(info_.hProcess, 5000);
-  }
-  CloseHandle(info_.hThread);
-  CloseHandle(info_.hProcess);
-}
-
-bool StartedProcess::Running() const {
-  return Started() && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
-
-std::optional<DWORD> StartedProcess::WaitForExit(DWORD timeoutMs) const {
-  if (!Started() || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
-    return std::nullopt;
-  }
-  DWORD code = 0;
-  GetExitCodeProcess(info_.hProcess, &code);
-  return code;
 }
 
 HWND FindMessageBox(DWORD processId) {

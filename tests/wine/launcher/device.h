@@ -5,10 +5,11 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "tests/wine/support/device.h"
 
 namespace lectavo::device {
 
@@ -30,37 +31,9 @@ void PutSettings(DWORD speak, DWORD waitStartSeconds, DWORD alive);
 void ClearSettings();
 std::optional<DWORD> Alive();
 
-// Ids of the running processes whose executable name is exeName, letter case ignored, as
-// the setup finds the programs it stops.
-std::vector<DWORD> ProcessIds(const wchar_t* exeName);
-int CountProcesses(const wchar_t* exeName);
-
 // Sets one of the service's events (standins/service/service_control.h); false when no
 // service owns it.
 bool SetServiceEvent(const wchar_t* name);
-
-// Checks condition every 50 ms; false when it still fails after timeoutMs.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
-
-// A program this test started, by its full path and without a command line. One that still
-// runs when the object goes is terminated, by its own handle.
-class StartedProcess {
- public:
-  explicit StartedProcess(const std::wstring& path);
-  ~StartedProcess();
-  StartedProcess(const StartedProcess&) = delete;
-  StartedProcess& operator=(const StartedProcess&) = delete;
-
-  bool Started() const { return info_.hProcess != nullptr; }
-  DWORD Id() const { return info_.dwProcessId; }
-  HANDLE Process() const { return info_.hProcess; }
-  bool Running() const;
-  // The exit code once it has ended within timeoutMs.
-  std::optional<DWORD> WaitForExit(DWORD timeoutMs) const;
-
- private:
-  PROCESS_INFORMATION info_{};
-};
 
 // A visible message box (class "#32770") of that process, or null.
 HWND FindMessageBox(DWORD processId);

@@ -8,7 +8,7 @@
 
 #include "platform/win32/win32_roles.h"
 #include "setup/setup_entry_points.h"
-#include "tests/wine/setup/device.h"
+#include "tests/wine/support/device.h"
 
 namespace lectavo {
 namespace {

@@ -1,9 +1,8 @@
 // The six real toggle programs from the package folder, run against Wine's registry. What a
 // program asks PlaySound to play is read from Wine's winmm trace (WINEDEBUG=+winmm); the
 // program itself is unchanged.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cwchar>
@@ -12,11 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/support/sound_trace.h"
+
 namespace {
 
+using lectavo::wine::AsTraced;
+using lectavo::wine::Played;
+using lectavo::wine::Traced;
+using ToggleRun = lectavo::wine::TracedRun;
+
 const wchar_t kKeyPath[] = L"SOFTWARE\\ORBA-GMBH\\Lectavo\\";
-// Written after the program's trace, followed by its exit code.
-const wchar_t kExitMarker[] = L"toggle-exit=";
 const std::vector<std::wstring> kOtherValues = {L"ValUsedLang",   L"StrAccounts",  L"ValWaitStart",
                                                 L"ValAnswerTime", L"StrAddressCC", L"StrLangPath"};
 
@@ -26,18 +30,6 @@ std::wstring PackageFolder() {
   std::replace(path.begin(), path.end(), L'/', L'\\');
   return path;
 }
-
-// A path as Wine's trace writes it: backslashes doubled, other ASCII as it is.
-std::string AsTraced(const std::wstring& path) {
-  std::string traced;
-  for (wchar_t c : path) traced += c == L'\\' ? std::string("\\\\") : std::string(1, char(c));
-  return traced;
-}
-
-struct ToggleRun {
-  DWORD exitCode = ~DWORD{0};
-  std::string trace;
-};
 
 class VoicecmdWineTest : public ::testing::Test {
  protected:
@@ -104,75 +96,12 @@ class VoicecmdWineTest : public ::testing::Test {
   }
 
   // Starts the packaged program by its file name, without arguments and with Wine's winmm
-  // trace on, and waits for its end. Wine writes a program's trace to the Unix error output it
-  // inherits, whatever Windows handles it is given; so a Unix shell (Wine starts those too)
-  // starts the program with its error output in a file, then adds the exit code.
+  // trace on, and waits for its end.
   static ToggleRun RunToggle(const std::wstring& name) {
-    ToggleRun run;
-    wchar_t folder[MAX_PATH];
-    wchar_t traceFile[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    GetTempFileNameW(folder, L"vc", 0, traceFile);
-    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    HANDLE trace = CreateFileW(traceFile, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                               &inheritable, CREATE_ALWAYS, 0, nullptr);
-    EXPECT_NE(trace, INVALID_HANDLE_VALUE);
-
-    std::wstring commandLine = L"/bin/sh -c \"WINEDEBUG=+winmm wine \\\"$0\\\" 2>&1; echo " +
-                               std::wstring(kExitMarker) + L"$?\" \"" +
-                               std::wstring(LECTAVO_PACKAGE_DIR) + L"/" + name + L".exe\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = trace;
-    PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, TRUE,
-                                        0, nullptr, nullptr, &startup, &process);
-    CloseHandle(trace);
-    EXPECT_TRUE(started) << "cannot start the shell";
-
-    // A Unix program gives no process handle to wait on: wait for the exit code instead.
-    const std::string marker(std::begin(kExitMarker), std::end(kExitMarker) - 1);
-    for (int waited = 0; started && waited < 30000; waited += 50) {
-      run.trace = ReadAll(traceFile);
-      const auto at = run.trace.find(marker);
-      if (at != std::string::npos && run.trace.find('\n', at) != std::string::npos) {
-        run.exitCode = std::stoul(run.trace.substr(at + marker.size()));
-        break;
-      }
-      Sleep(50);
-    }
-    DeleteFileW(traceFile);
-    return run;
+    return lectavo::wine::RunWithSoundTrace(std::wstring(LECTAVO_PACKAGE_DIR) + L"/" + name +
+                                            L".exe");
   }
 
-  static std::string ReadAll(const wchar_t* path) {
-    std::string text;
-    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-      text.append(buffer, read);
-    }
-    CloseHandle(file);
-    return text;
-  }
-
-  // Every text that follows marker up to end, in the order traced.
-  static std::vector<std::string> Traced(const std::string& trace, const std::string& marker,
-                                         char end) {
-    std::vector<std::string> found;
-    for (auto at = trace.find(marker); at != std::string::npos; at = trace.find(marker, at)) {
-      at += marker.size();
-      found.push_back(trace.substr(at, trace.find(end, at) - at));
-    }
-    return found;
-  }
-  // The file names PlaySound was asked for, as traced.
-  static std::vector<std::string> Played(const ToggleRun& run) {
-    return Traced(run.trace, "proc_PlaySound SoundName=L\"", '"');
-  }
   static std::vector<std::string> Flags(const ToggleRun& run) {
     return Traced(run.trace, "fdwSound=", '\n');
   }

@@ -1,4 +1,6 @@
-#include "tests/wine/setup/device.h"
+#include "tests/wine/support/device.h"
+
+#include <tlhelp32.h>
 
 #include <algorithm>
 
@@ -196,6 +198,78 @@ int RunAndPump(const std::wstring& program, const std::wstring& arguments) {
   if (exitCode == static_cast<DWORD>(-1)) TerminateProcess(started.hProcess, 1);
   CloseHandle(started.hProcess);
   return static_cast<int>(exitCode);
+}
+
+template <typename Take>
+void ForEachProcess(Take take) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL found = Process32FirstW(snapshot, &entry); found;
+       found = Process32NextW(snapshot, &entry)) {
+    take(entry);
+  }
+  CloseHandle(snapshot);
+}
+
+std::vector<DWORD> ProcessIds(const wchar_t* exeName) {
+  std::vector<DWORD> ids;
+  ForEachProcess([&](const PROCESSENTRY32W& entry) {
+    if (lstrcmpiW(entry.szExeFile, exeName) == 0) ids.push_back(entry.th32ProcessID);
+  });
+  return ids;
+}
+
+int CountProcesses(const wchar_t* exeName) { return static_cast<int>(ProcessIds(exeName).size()); }
+
+std::vector<DWORD> ChildrenOf(DWORD parentId) {
+  std::vector<DWORD> ids;
+  ForEachProcess([&](const PROCESSENTRY32W& entry) {
+    if (entry.th32ParentProcessID == parentId) ids.push_back(entry.th32ProcessID);
+  });
+  return ids;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const ULONGLONG until = GetTickCount64() + timeoutMs;
+  while (!condition()) {
+    if (GetTickCount64() >= until) return false;
+    Sleep(50);
+  }
+  return true;
+}
+
+StartedProcess::StartedProcess(const std::wstring& path) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info_)) {
+    info_ = {};
+  }
+}
+
+StartedProcess::~StartedProcess() {
+  if (!Started()) return;
+  if (Running()) {
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+bool StartedProcess::Running() const {
+  return Started() && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> StartedProcess::WaitForExit(DWORD timeoutMs) const {
+  if (!Started() || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+    return std::nullopt;
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
 }
 
 }  // namespace lectavo::device

@@ -1,9 +1,10 @@
-// The Wine prefix as the device the Wine tests install on: its files, its registry and the
-// installer run as a separate program.
+// The Wine prefix as the device the Wine tests work on: its files, its registry, its
+// processes, and programs run as the device runs them.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,5 +41,35 @@ void WriteText(const std::wstring& key, const std::wstring& name, const std::wst
 // Runs a program with the arguments and waits for its end while the calling thread answers
 // its windows' messages; the exit code, or -1 when it does not end within a minute.
 int RunAndPump(const std::wstring& program, const std::wstring& arguments);
+
+// Ids of the running processes whose executable name is exeName, letter case ignored, as
+// the setup finds the programs it stops.
+std::vector<DWORD> ProcessIds(const wchar_t* exeName);
+int CountProcesses(const wchar_t* exeName);
+// Ids of the running processes that the given process started.
+std::vector<DWORD> ChildrenOf(DWORD parentId);
+
+// Checks condition every 50 ms; false when it still fails after timeoutMs.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+
+// A program this test started, by its full path and without a command line. One that still
+// runs when the object goes is terminated, by its own handle.
+class StartedProcess {
+ public:
+  explicit StartedProcess(const std::wstring& path);
+  ~StartedProcess();
+  StartedProcess(const StartedProcess&) = delete;
+  StartedProcess& operator=(const StartedProcess&) = delete;
+
+  bool Started() const { return info_.hProcess != nullptr; }
+  DWORD Id() const { return info_.dwProcessId; }
+  HANDLE Process() const { return info_.hProcess; }
+  bool Running() const;
+  // The exit code once it has ended within timeoutMs.
+  std::optional<DWORD> WaitForExit(DWORD timeoutMs) const;
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
 
 }  // namespace lectavo::device

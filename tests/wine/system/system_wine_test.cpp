@@ -1,0 +1,325 @@
+// One device, everything real: the installer installs the package, the start-up entry runs
+// the launcher, which starts the reading service; the Today screen shows the item; a spoken
+// command switches reading off; taps open the configuration program; uninstall stops the
+// programs. The programs meet only through the settings in the registry, and the last
+// saver wins.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/wine/support/device.h"
+#include "tests/wine/support/screen_pixels.h"
+#include "tests/wine/support/sound_trace.h"
+#include "tests/wine/support/ui_driver.h"
+
+namespace lectavo {
+namespace {
+
+using namespace device;
+using wine::Capture;
+using wine::Screenshot;
+
+const std::wstring kPackageName = L"ORBA-GMBH Lectavo";
+const std::wstring kDefaultFolder = L"\\Program Files\\Lectavo";
+const std::wstring kProgramFolder = L"\\ORBA-GMBH\\Lectavo";
+const std::wstring kSettingsKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
+const wchar_t kConfigCaption[] = L"  Lectavo";
+constexpr int kReadOnBox = 1000;
+constexpr DWORD kInstallSpeak = 0xE8323232;
+constexpr DWORD kReadOn = 1u << 27;
+constexpr DWORD kAnswerOn = 1u << 23;
+constexpr DWORD kEndOfWatching = 0x7FFFFFFF;
+constexpr DWORD kLauncherPollMs = 17138;
+
+std::optional<DWORD> Setting(const wchar_t* name) {
+  const auto value = ReadValue(kSettingsKey, name);
+  if (!value || value->type != REG_DWORD || value->bytes.size() != sizeof(DWORD)) {
+    return std::nullopt;
+  }
+  DWORD number = 0;
+  std::copy(value->bytes.begin(), value->bytes.end(), reinterpret_cast<BYTE*>(&number));
+  return number;
+}
+
+DWORD Speak() { return Setting(L"ValSpeak").value_or(0); }
+
+// Every value of the record by name, the heartbeat left out: the service moves it on until
+// it is stopped.
+std::vector<std::pair<std::wstring, Value>> SettingsButHeartbeat() {
+  auto values = ValuesOf(kSettingsKey);
+  std::erase_if(values, [](const auto& value) { return value.first == L"ValAlive"; });
+  return values;
+}
+
+// Runs a program of the program folder by its file name, as the device's voice-command
+// facility does, with Wine's winmm trace on.
+wine::TracedRun RunVoiceCommand(const std::wstring& program) {
+  return wine::RunWithSoundTrace(kProgramFolder + L"\\" + program + L".exe");
+}
+
+bool Running(DWORD processId) {
+  const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+  if (process == nullptr) return false;
+  const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  CloseHandle(process);
+  return running;
+}
+
+bool WaitForEnd(DWORD processId, DWORD timeoutMs) {
+  const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+  if (process == nullptr) return true;
+  const bool ended = WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended;
+}
+
+void EndProcess(DWORD processId) {
+  if (const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId)) {
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+  }
+}
+
+class SystemWineTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ForgetLectavo(); }
+
+  void TearDown() override {
+    // Only what this test started goes: the launcher, the Today screen, and whatever they
+    // started in turn (service, monitor, configuration program), found by parent id.
+    for (StartedProcess* parent : {launcher.get(), host.get()}) {
+      if (parent == nullptr) continue;
+      TerminateProcess(parent->Process(), 1);
+      WaitForSingleObject(parent->Process(), 5000);
+      for (DWORD child : ChildrenOf(parent->Id())) EndProcess(child);
+    }
+    launcher.reset();
+    host.reset();
+    ForgetLectavo();
+  }
+
+  // The device as it was before Lectavo came: no settings, no program files, no Today item,
+  // no start-up entry, no installation record.
+  static void ForgetLectavo() {
+    for (const std::wstring& tree : {kProgramFolder, kDefaultFolder}) RemoveTree(tree);
+    RemoveDirectoryW(L"\\ORBA-GMBH");
+    DeleteFileW(L"\\Windows\\AppMgr\\ORBA-GMBH Lectavo.dll");
+    DeleteFileW(L"\\Windows\\AppMgr\\ORBA-GMBH Lectavo.dat");
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Today\\Items");
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, (L"SOFTWARE\\Apps\\" + kPackageName).c_str());
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Init", L"Launch90");
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Init", L"Depend90");
+  }
+
+  static int RunInstaller(const std::wstring& arguments) {
+    return RunAndPump(HostPath(LECTAVO_INSTALLER), arguments);
+  }
+
+  // Running processes of that program that the given process started.
+  static std::vector<DWORD> StartedBy(DWORD parent, const wchar_t* exeName) {
+    std::vector<DWORD> found;
+    const std::vector<DWORD> named = ProcessIds(exeName);
+    for (DWORD child : ChildrenOf(parent)) {
+      if (std::find(named.begin(), named.end(), child) != named.end()) found.push_back(child);
+    }
+    return found;
+  }
+
+  HWND TodayScreen() const {
+    for (HWND window : wine::TopLevelWindows(host->Id())) {
+      wchar_t name[32] = {};
+      GetClassNameW(window, name, 32);
+      if (std::wstring(name) == L"TodayScreen") return window;
+    }
+    return nullptr;
+  }
+
+  HWND LectavoItem() const {
+    return screen == nullptr ? nullptr
+                             : FindWindowExW(screen, nullptr, L"Lectavo Service", nullptr);
+  }
+
+  // Pixels of the item's icon drawn at (x, 2) that match, on a capture of the Today screen.
+  int CountInIcon(const Screenshot& shot, int x, bool (*matches)(DWORD)) const {
+    RECT screenRect{};
+    RECT itemRect{};
+    GetWindowRect(screen, &screenRect);
+    GetWindowRect(item, &itemRect);
+    const int left = itemRect.left - screenRect.left + x;
+    const int top = itemRect.top - screenRect.top + 2;
+    int count = 0;
+    for (int y = top; y < top + 16 && y < shot.height; ++y) {
+      for (int column = left; column < left + 16 && column < shot.width; ++column) {
+        count += matches(shot.At(column, y));
+      }
+    }
+    return count;
+  }
+
+  bool ShowsLoudspeaker() const {
+    const Screenshot shot = Capture(screen);
+    return CountInIcon(shot, 2, wine::IsYellow) > 60 && CountInIcon(shot, 22, wine::IsDark) > 20 &&
+           CountInIcon(shot, 22, wine::IsRed) == 0;
+  }
+
+  bool ShowsCrossedOutLoudspeaker() const {
+    const Screenshot shot = Capture(screen);
+    return CountInIcon(shot, 2, wine::IsYellow) > 60 && CountInIcon(shot, 22, wine::IsRed) > 30;
+  }
+
+  // A real tap on the empty rest of the item's line; the configuration program it starts.
+  DWORD TapItemForConfig() {
+    const std::vector<DWORD> before = StartedBy(host->Id(), L"Lectavo_Config.exe");
+    SetForegroundWindow(screen);
+    RECT rect{};
+    GetWindowRect(item, &rect);
+    SetCursorPos(rect.left + 120, rect.top + 15);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    if (SendInput(2, clicks, sizeof(INPUT)) != 2) return 0;
+    DWORD config = 0;
+    WaitUntil(
+        [&] {
+          for (DWORD id : StartedBy(host->Id(), L"Lectavo_Config.exe")) {
+            if (std::find(before.begin(), before.end(), id) == before.end()) config = id;
+          }
+          return config != 0;
+        },
+        5000);
+    return config;
+  }
+
+  static void SaveShot(HWND window, const std::wstring& name) {
+    CreateDirectoryW(wine::BuildPath(L"screenshots").c_str(), nullptr);
+    EXPECT_TRUE(wine::SaveScreenshot(window, wine::BuildPath(L"screenshots\\" + name)));
+  }
+
+  std::unique_ptr<StartedProcess> launcher;
+  std::unique_ptr<StartedProcess> host;
+  HWND screen = nullptr;
+  HWND item = nullptr;
+};
+
+TEST_F(SystemWineTest, SpokenCommandTapsAndDialogMeetInTheRegistryFromInstallToUninstall) {
+  const auto began = std::chrono::steady_clock::now();
+
+  // Install into the package's default folder; the programs are moved to the program folder.
+  ASSERT_EQ(RunInstaller(L"install \"" + HostPath(LECTAVO_PACKAGE_DIR) + L"\""), 0);
+  EXPECT_EQ(ReadText(kSettingsKey, L"StrLangPath"), kDefaultFolder + L"\\");
+  EXPECT_EQ(Speak(), kInstallSpeak);
+  EXPECT_EQ(Setting(L"ValAlive"), 0u);
+  ASSERT_TRUE(Exists(kDefaultFolder + L"\\VoiceCommand\\GER_VorlesenAus.WAV"));
+
+  // Device start: the start-up entry names the launcher, which waits ValWaitStart seconds
+  // and starts the reading service; the service's heartbeat moves on.
+  WriteDword(kSettingsKey, L"ValWaitStart", 1);
+  const std::optional<std::wstring> startUp = ReadText(L"Init", L"Launch90");
+  ASSERT_EQ(startUp, kProgramFolder + L"\\Lectavo_Start.exe");
+  launcher = std::make_unique<StartedProcess>(*startUp);
+  ASSERT_TRUE(launcher->Started());
+  ASSERT_TRUE(WaitUntil(
+      [&] { return StartedBy(launcher->Id(), L"Lectavo_Service.exe").size() == 1; }, 10000))
+      << "the launcher starts the service after one second";
+  DWORD beat = 0;
+  ASSERT_TRUE(WaitUntil([&] { return (beat = Setting(L"ValAlive").value_or(0)) != 0; }, 5000));
+  EXPECT_TRUE(WaitUntil([&] { return Setting(L"ValAlive").value_or(0) != beat; }, 5000))
+      << "the heartbeat goes on";
+
+  // The Today screen loads the registered item, which starts the monitor and shows reading on.
+  host = std::make_unique<StartedProcess>(HostPath(LECTAVO_TODAY_HOST));
+  ASSERT_TRUE(host->Started());
+  ASSERT_TRUE(WaitUntil([&] { return (screen = TodayScreen()) != nullptr; }, 10000));
+  ASSERT_TRUE(WaitUntil([&] { return (item = LectavoItem()) != nullptr; }, 5000));
+  EXPECT_TRUE(
+      WaitUntil([&] { return StartedBy(host->Id(), L"Lectavo_Monitor.exe").size() == 1; }, 5000));
+  EXPECT_TRUE(WaitUntil([&] { return ShowsLoudspeaker(); }, 5000)) << "reading is on";
+  SaveShot(screen, L"system_today_reading_on.bmp");
+
+  // The spoken command switches reading off, confirms it with its German prompt from the
+  // installation folder, and the next refresh query repaints the item.
+  const wine::TracedRun readingOff = RunVoiceCommand(L"Lectavo_VC_VorlesenAus");
+  EXPECT_EQ(readingOff.exitCode, 0u) << readingOff.trace;
+  EXPECT_EQ(Speak(), kInstallSpeak & ~kReadOn);
+  EXPECT_EQ(wine::Played(readingOff), std::vector<std::string>{wine::AsTraced(
+                                          kDefaultFolder + L"\\VoiceCommand\\GER_VorlesenAus.WAV")})
+      << readingOff.trace;
+  EXPECT_NE(readingOff.trace.find("Chunk Found ckid=data"), std::string::npos)
+      << "the installed prompt was found and read as a WAV file";
+  EXPECT_TRUE(WaitUntil([&] { return ShowsCrossedOutLoudspeaker(); }, 5000));
+  SaveShot(screen, L"system_today_reading_off.bmp");
+
+  // A tap opens the configuration program, which shows the record as the command left it;
+  // reading switched on and confirmed with OK reaches the registry.
+  {
+    const DWORD config = TapItemForConfig();
+    ASSERT_NE(config, 0u) << "a tap starts the configuration program";
+    const HWND dialog = wine::WaitForDialog(config, kConfigCaption);
+    ASSERT_NE(dialog, nullptr);
+    const HWND readOn = wine::FindControl(dialog, kReadOnBox);
+    ASSERT_NE(readOn, nullptr) << "the Read page is shown first";
+    EXPECT_EQ(wine::Text(readOn), L" Vorlesen aktivieren");
+    EXPECT_EQ(wine::CheckState(readOn), BST_UNCHECKED);
+    wine::Click(readOn);
+    EXPECT_EQ(wine::CheckState(readOn), BST_CHECKED);
+    wine::Click(wine::FindControl(dialog, IDOK));
+    ASSERT_TRUE(WaitForEnd(config, 10000));
+    EXPECT_EQ(Speak(), kInstallSpeak);
+    EXPECT_TRUE(WaitUntil([&] { return ShowsLoudspeaker(); }, 5000));
+  }
+
+  // Last saver wins: a command run while the dialog is open is undone by the dialog's save.
+  {
+    const DWORD config = TapItemForConfig();
+    ASSERT_NE(config, 0u);
+    const HWND dialog = wine::WaitForDialog(config, kConfigCaption);
+    ASSERT_NE(dialog, nullptr);
+    const wine::TracedRun answerOn = RunVoiceCommand(L"Lectavo_VC_AntwortEin");
+    EXPECT_EQ(answerOn.exitCode, 0u) << answerOn.trace;
+    EXPECT_EQ(Speak(), kInstallSpeak | kAnswerOn);
+    wine::Click(wine::FindControl(dialog, IDOK));
+    ASSERT_TRUE(WaitForEnd(config, 10000));
+    EXPECT_EQ(Speak(), kInstallSpeak) << "the dialog's older record overwrites the command";
+  }
+
+  // Uninstall stops every program of the product (a configuration program is open again) and
+  // leaves the settings; the Today screen drops the item.
+  const DWORD openConfig = TapItemForConfig();
+  ASSERT_NE(openConfig, 0u);
+  ASSERT_NE(wine::WaitForDialog(openConfig, kConfigCaption), nullptr);
+  const auto settings = SettingsButHeartbeat();
+  ASSERT_EQ(RunInstaller(L"uninstall \"" + kPackageName + L"\""), 0);
+  for (const wchar_t* program :
+       {L"Lectavo_Config.exe", L"Lectavo_Monitor.exe", L"Lectavo_Service.exe"}) {
+    EXPECT_TRUE(WaitUntil([&] { return CountProcesses(program) == 0; }, 3000))
+        << testing::PrintToString(std::wstring(program)) << " still runs";
+  }
+  EXPECT_EQ(SettingsButHeartbeat(), settings);
+  EXPECT_TRUE(Setting(L"ValAlive")) << "the heartbeat stays where the service left it";
+  EXPECT_TRUE(WaitUntil([&] { return LectavoItem() == nullptr; }, 5000));
+  EXPECT_TRUE(launcher->Running()) << "the launcher is no program the setup stops";
+
+  // The launcher stops watching for good at its next poll; the Today screen, without the
+  // item, runs on until the test ends it.
+  WriteDword(kSettingsKey, L"ValAlive", kEndOfWatching);
+  EXPECT_EQ(launcher->WaitForExit(kLauncherPollMs + 3000), 0u);
+  EXPECT_TRUE(Running(host->Id()));
+
+  const auto seconds =
+      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - began);
+  RecordProperty("seconds", static_cast<int>(seconds.count()));
+  EXPECT_LT(seconds.count(), 90);
+}
+
+}  // namespace
+}  // namespace lectavo
