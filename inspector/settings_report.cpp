@@ -139,7 +139,9 @@ class Report {
       lines_.push_back(Line(name, kMissing + WString(whenMissing)));
       return;
     }
-    lines_.push_back(Line(name, text[0] == u'\0' ? WString(u"(empty)") : u"\"" + WString(text) + u"\""));
+    // Built front to back: mingw's GCC 12 takes the prepending form for an overlapping copy.
+    const WString quoted = WString(u"\"").append(text).append(u"\"");
+    lines_.push_back(Line(name, text[0] == u'\0' ? WString(u"(empty)") : quoted));
   }
 
   SettingsStore& store_;
