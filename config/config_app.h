@@ -5,6 +5,7 @@
 #include "framework/application.h"
 #include "framework/window_system.h"
 #include "platform/code_page.h"
+#include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/user_interface.h"
 
@@ -14,9 +15,10 @@ inline constexpr int kSmallIconResource = 129;
 
 class ConfigApp final : public Application {
  public:
-  ConfigApp(Registry& registry, CodePage& codePage, UserInterface& userInterface,
+  ConfigApp(Registry& registry, Files& files, CodePage& codePage, UserInterface& userInterface,
             WindowSystem& windows)
       : registry_(registry),
+        files_(files),
         codePage_(codePage),
         userInterface_(userInterface),
         windows_(windows) {}
@@ -26,6 +28,7 @@ class ConfigApp final : public Application {
 
  private:
   Registry& registry_;
+  Files& files_;
   CodePage& codePage_;
   UserInterface& userInterface_;
   WindowSystem& windows_;

@@ -16,7 +16,8 @@ inline constexpr int kTabControlId = 999;
 class ConfigDialog final : public Dialog {
  public:
   // smallIcon: the window icon, loaded by the application.
-  ConfigDialog(SettingsRecord* record, TextSource* texts, Handle smallIcon);
+  ConfigDialog(SettingsRecord* record, TextSource* texts, const PagePlatform& platform,
+               Handle smallIcon);
 
  private:
   bool OnInitDialog() override;

@@ -7,9 +7,10 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   lectavo::Win32Registry registry;
+  lectavo::Win32Files files;
   lectavo::Win32CodePage codePage;
   lectavo::Win32UserInterface userInterface;
   lectavo::Win32WindowSystem windows(reinterpret_cast<lectavo::Handle>(instance));
-  lectavo::ConfigApp application(registry, codePage, userInterface, windows);
+  lectavo::ConfigApp application(registry, files, codePage, userInterface, windows);
   return lectavo::RunApplication(application);
 }

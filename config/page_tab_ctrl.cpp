@@ -4,8 +4,11 @@
 #include <new>
 
 #include "config/about_page.h"
+#include "config/answer_page.h"
+#include "config/answer_text_page.h"
 #include "config/general_page.h"
 #include "config/read_page.h"
+#include "config/speak_page.h"
 #include "framework/window_messages.h"
 
 namespace lectavo {
@@ -14,34 +17,37 @@ namespace {
 constexpr int kFirstPage = 1;  // "Vorlesen" / "Read"
 
 template <class Page>
-std::unique_ptr<Dialog> Make(SettingsRecord* record, TextSource* texts) {
+std::unique_ptr<Dialog> Make(SettingsRecord* record, TextSource* texts, const PagePlatform&) {
   return std::unique_ptr<Dialog>(new (std::nothrow) Page(record, texts));
 }
 
 template <>
-std::unique_ptr<Dialog> Make<AboutPage>(SettingsRecord*, TextSource*) {
+std::unique_ptr<Dialog> Make<AnswerTextPage>(SettingsRecord* record, TextSource* texts,
+                                             const PagePlatform& platform) {
+  return std::unique_ptr<Dialog>(new (std::nothrow) AnswerTextPage(record, texts, platform));
+}
+
+template <>
+std::unique_ptr<Dialog> Make<AboutPage>(SettingsRecord*, TextSource*, const PagePlatform&) {
   return std::unique_ptr<Dialog>(new (std::nothrow) AboutPage());
 }
 
 // One row per tab, in tab order; a tab without a page yet shows none.
 struct PageEntry {
-  std::unique_ptr<Dialog> (*make)(SettingsRecord*, TextSource*);
+  std::unique_ptr<Dialog> (*make)(SettingsRecord*, TextSource*, const PagePlatform&);
   const DialogTemplate* dialogTemplate;
 };
 const PageEntry kPages[kTabCount] = {
-    {Make<GeneralPage>, &kGeneralPageTemplate},
-    {Make<ReadPage>, &kReadPageTemplate},
-    {nullptr, nullptr},  // "Antworten" / "Answer"
-    {nullptr, nullptr},  // "Antwort-Text" / "Text for answer"
-    {nullptr, nullptr},  // "Sprechen" / "Speak"
-    {nullptr, nullptr},  // "Konten" / "Accounts"
+    {Make<GeneralPage>, &kGeneralPageTemplate}, {Make<ReadPage>, &kReadPageTemplate},
+    {Make<AnswerPage>, &kAnswerPageTemplate},   {Make<AnswerTextPage>, &kAnswerTextPageTemplate},
+    {Make<SpeakPage>, &kSpeakPageTemplate},     {nullptr, nullptr},  // "Konten" / "Accounts"
     {Make<AboutPage>, &kAboutPageTemplate},
 };
 
 }  // namespace
 
-PageTabCtrl::PageTabCtrl(SettingsRecord* record, TextSource* texts)
-    : record_(record), texts_(texts) {
+PageTabCtrl::PageTabCtrl(SettingsRecord* record, TextSource* texts, const PagePlatform& platform)
+    : record_(record), texts_(texts), platform_(platform) {
   OnReflectedNotify(kTcnSelChange, &PageTabCtrl::OnSelChange);
 }
 
@@ -84,7 +90,7 @@ void PageTabCtrl::SwitchPage(bool force) {
   area = {area.left + corner.x, area.top + corner.y, area.right + corner.x, area.bottom + corner.y};
 
   if (shown_ >= 0 && shown_ < kTabCount && kPages[shown_].make != nullptr) {
-    page_ = kPages[shown_].make(record_, texts_);
+    page_ = kPages[shown_].make(record_, texts_, platform_);
   }
   // A page that cannot be made leaves the tab without a page.
   if (page_ != nullptr && page_->Create(parent)) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "config/page_platform.h"
 #include "config/text_source.h"
 #include "framework/dialog.h"
 #include "framework/tab_ctrl.h"
@@ -13,7 +14,7 @@ namespace lectavo {
 
 class PageTabCtrl final : public TabCtrl {
  public:
-  PageTabCtrl(SettingsRecord* record, TextSource* texts);
+  PageTabCtrl(SettingsRecord* record, TextSource* texts, const PagePlatform& platform);
 
   // The seven tabs with their captions, in position order.
   void InsertTabs();
@@ -29,6 +30,7 @@ class PageTabCtrl final : public TabCtrl {
   std::unique_ptr<Dialog> page_;
   SettingsRecord* record_;
   TextSource* texts_;
+  PagePlatform platform_;
 };
 
 }  // namespace lectavo

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "settings/language_table.h"
+
 namespace lectavo {
 namespace {
 
@@ -19,13 +21,18 @@ constexpr Caption kCaptions[kTabCount] = {
 }  // namespace
 
 const WChar* TextSource::TabCaption(int position) {
-  if (position < 0 || position >= kTabCount) {
-    output_[0] = u'\0';
-    return output_;
-  }
-  const Caption& caption = kCaptions[position];
+  if (position < 0 || position >= kTabCount) return Convert("", "");
+  return Convert(kCaptions[position].german, kCaptions[position].english);
+}
+
+const WChar* TextSource::LanguageName(int position) {
+  if (position < 0 || position >= kLanguageCount) return Convert("", "");
+  return Convert(kLanguageTable[position].german, kLanguageTable[position].english);
+}
+
+const WChar* TextSource::Convert(const char* german, const char* english) {
   converter_.AnsiToWide(output_, static_cast<int>(std::size(output_)),
-                        english_ == 1 ? caption.english : caption.german);
+                        english_ == 1 ? english : german);
   return output_;
 }
 

@@ -12,6 +12,7 @@
 #include "framework/headless/headless_window_system.h"
 #include "settings/settings_store.h"
 #include "tests/support/fake_code_page.h"
+#include "tests/support/fake_files.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_user_interface.h"
 #include "tests/support/text.h"
@@ -53,10 +54,11 @@ class ConfigHarness {
   }
 
   fake::FakeRegistry registry;
+  fake::FakeFiles files;
   fake::FakeCodePage codePage;
   fake::FakeUserInterface userInterface;
   HeadlessWindowSystem windows;
-  ConfigApp application{registry, codePage, userInterface, windows};
+  ConfigApp application{registry, files, codePage, userInterface, windows};
   bool dialogShown = false;
 };
 

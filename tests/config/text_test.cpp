@@ -23,6 +23,21 @@ TEST(TextSourceTest, CaptionsByPositionInOneSharedBuffer) {
   EXPECT_EQ(WString(texts.TabCaption(7)), u"");
 }
 
+TEST(TextSourceTest, LanguageNamesByTablePositionConvertedFromAnsi) {
+  fake::FakeCodePage codePage;
+  fake::FakeUserInterface userInterface;
+  TextSource texts(codePage, userInterface);
+  EXPECT_EQ(WString(texts.LanguageName(2)), u"Französisch");
+  EXPECT_EQ(WString(texts.LanguageName(5)), u"Niederländisch");
+  EXPECT_EQ(WString(texts.LanguageName(11)), u"") << "positions 12 to 16 have no name";
+  EXPECT_EQ(WString(texts.LanguageName(19)), u"Italienisch/Englisch");
+  EXPECT_EQ(WString(texts.LanguageName(20)), u"");
+  EXPECT_EQ(WString(texts.LanguageName(-1)), u"");
+  texts.SetLanguage(1);
+  EXPECT_EQ(WString(texts.LanguageName(0)), u"German");
+  EXPECT_EQ(texts.LanguageName(16), texts.TabCaption(0)) << "the buffer is shared";
+}
+
 TEST(TextConverterTest, ConversionsStayInsideTheirDestination) {
   fake::FakeCodePage codePage;
   fake::FakeUserInterface userInterface;

@@ -1,0 +1,106 @@
+#include "config/answer_text_page.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "config/text_converter.h"
+
+namespace lectavo {
+namespace {
+
+constexpr char kDefaultNote[] =
+    "----\r\n"
+    "Email-Antwort wurde mit Lectavo im WAV-Format erstellt.\r\n"
+    "Datei ist im Anhang. Bitte WAV-Datei anh\xF6ren.\r\n"
+    "----\r\n"
+    "Email contents was provided with Lectavo in WAV-Format.\r\n"
+    "File is in the appendix. Please, listen to the wave-file.\r\n"
+    "----\r\n";
+static_assert(sizeof kDefaultNote - 1 == 238);
+
+constexpr int kBufferSize = kAnswerTextLength + 1;
+constexpr WChar kCaption[] = u"Lectavo";
+
+}  // namespace
+
+AnswerTextPage::AnswerTextPage(SettingsRecord* record, TextSource*, const PagePlatform& platform)
+    : Dialog(kAnswerTextPageTemplate),
+      record_(record),
+      platform_(platform),
+      path_(kAnswerTextPath),
+      note_(GetEdit(1008)) {
+  OnCommand(kIdOkButton, kBnClicked, &AnswerTextPage::OnClickedSave);
+}
+
+bool AnswerTextPage::OnInitDialog() {
+  std::vector<char> note(kBufferSize, '\0');
+  std::vector<WChar> shown(kBufferSize, u'\0');
+  if (FlagDialogEnglish.Get(record_->ValSpeak) == 1) {
+    GetPushButton(kIdOkButton).SetWindowText(u"Save text for answer");
+  }
+  ReadNote(note.data());
+  note_.LimitText(kAnswerTextLength);
+  TextConverter converter(platform_.codePage, platform_.userInterface);
+  converter.AnsiToWide(shown.data(), kBufferSize, note.data());
+  note_.SetWindowText(shown.data());
+  return true;
+}
+
+void AnswerTextPage::ReadNote(char* note) {
+  Files& files = platform_.files;
+  const Handle file = files.OpenForReading(path_);
+  if (file == kInvalidHandle) {
+    std::memcpy(note, kDefaultNote, sizeof kDefaultNote);
+    return;
+  }
+  std::uint32_t total = 0;
+  bool failed = false;
+  while (total < kAnswerTextLength) {
+    std::uint32_t read = 0;
+    if (!files.Read(file, note + total, kAnswerTextLength - total, &read)) {
+      failed = true;
+      break;
+    }
+    if (read == 0) break;
+    total += std::min<std::uint32_t>(read, kAnswerTextLength - total);
+  }
+  files.CloseFile(file);
+  // A file that cannot be read counts as one that cannot be opened.
+  if (failed) {
+    std::memcpy(note, kDefaultNote, sizeof kDefaultNote);
+    return;
+  }
+  note[total] = '\0';
+}
+
+void AnswerTextPage::OnClickedSave() {
+  std::vector<WChar> shown(kBufferSize, u'\0');
+  std::vector<char> note(kBufferSize, '\0');
+  const int length = note_.GetWindowText(shown.data(), kBufferSize);
+  TextConverter converter(platform_.codePage, platform_.userInterface);
+  const int converted = converter.WideToAnsi(note.data(), kBufferSize, shown.data());
+  // A text that does not convert is not saved: writing it would empty the file.
+  const bool saved =
+      (length == 0 || converted > 1) &&
+      WriteNote(note.data(), static_cast<std::uint32_t>(converted > 0 ? converted - 1 : 0));
+  if (!saved) {
+    // The text stays in the field, so the user can try again.
+    converter.ErrorBox(u"Der Antworttext konnte nicht gespeichert werden.",
+                       u"The text for answer could not be saved.",
+                       FlagDialogEnglish.Get(record_->ValSpeak) == 1, kCaption);
+  }
+}
+
+bool AnswerTextPage::WriteNote(const char* note, std::uint32_t length) {
+  Files& files = platform_.files;
+  const Handle file = files.CreateForWriting(path_);
+  if (file == kInvalidHandle) return false;
+  std::uint32_t written = 0;
+  const bool wrote =
+      length == 0 || (files.Write(file, note, length, &written) && written == length);
+  const bool closed = files.CloseFile(file);
+  return wrote && closed;
+}
+
+}  // namespace lectavo

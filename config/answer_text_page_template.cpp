@@ -1,0 +1,20 @@
+#include "config/answer_text_page.h"
+#include "config/page_template_style.h"
+
+namespace lectavo {
+namespace {
+
+constexpr ControlTemplate kControls[] = {
+    {1008, ControlKind::kEdit,
+     kEsMultiline | kEsAutoVScroll | kEsAutoHScroll | kEsWantReturn | kWsVScroll | kWsHScroll |
+         kWsBorder,
+     u"", 4, 4, 124, 110},
+    {kIdOkButton, ControlKind::kButton, kBsDefPushButton, u"Antworttext speichern", 4, 120, 124,
+     16},
+};
+
+}  // namespace
+
+const DialogTemplate kAnswerTextPageTemplate{138, kPageStyle, 0, u"", 132, 142, kControls};
+
+}  // namespace lectavo

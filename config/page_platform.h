@@ -1,0 +1,17 @@
+// The platform roles that pages reach beyond the record: the answer note's file and its
+// conversion, and the message box that reports a note that could not be saved.
+#pragma once
+
+#include "platform/code_page.h"
+#include "platform/files.h"
+#include "platform/user_interface.h"
+
+namespace lectavo {
+
+struct PagePlatform {
+  Files& files;
+  CodePage& codePage;
+  UserInterface& userInterface;
+};
+
+}  // namespace lectavo

@@ -1,0 +1,151 @@
+// The Answer text page over a note file whose bytes are the fuzzer's (none, empty, 8-bit
+// characters, lone CRs, zero bytes, more than 2047 bytes), edited and saved by a fuzzed user:
+// the field shows the file's text converted, and a save writes exactly the field's text
+// converted, at most 2047 bytes, or leaves the file as it was and says so.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config/answer_text_page.h"
+#include "config/config_app.h"
+#include "framework/headless/headless_window_system.h"
+#include "settings/settings_store.h"
+#include "tests/support/fake_code_page.h"
+#include "tests/support/fake_files.h"
+#include "tests/support/fake_registry.h"
+#include "tests/support/fake_user_interface.h"
+
+namespace lectavo {
+namespace {
+
+constexpr int kAnswerTextTab = 3;
+constexpr int kNoteId = 1008;
+constexpr std::size_t kDefaultNoteLength = 238;
+
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+// What the page must show for the file's bytes: up to 2047 of them, up to the first zero.
+WString Shown(fake::FakeCodePage& codePage, const std::string& bytes) {
+  std::string text = bytes.substr(0, kAnswerTextLength);
+  text = text.substr(0, text.find('\0'));
+  std::vector<WChar> wide(text.size() + 1);
+  Check(codePage.ToWide(text.c_str(), -1, wide.data(), static_cast<int>(wide.size())) ==
+        static_cast<int>(wide.size()));
+  return WString(wide.data());
+}
+
+// What a save must write for the field's text.
+std::string Saved(fake::FakeCodePage& codePage, const WString& text) {
+  std::vector<char> ansi(text.size() + 1);
+  Check(codePage.ToAnsi(text.c_str(), -1, ansi.data(), static_cast<int>(ansi.size())) ==
+        static_cast<int>(ansi.size()));
+  return std::string(ansi.data());
+}
+
+class Session {
+ public:
+  explicit Session(FuzzedDataProvider& input) : input_(input) {
+    registry_.PutDword(kSettingsKey, u"ValSpeak", kDefaultSpeak);
+    registry_.PutDword(kSettingsKey, u"ValUsedLang", kDefaultUsedLang);
+    registry_.PutText(kSettingsKey, u"StrAccounts", u"");
+    registry_.PutDword(kSettingsKey, u"ValWaitStart", kDefaultWaitStart);
+    registry_.PutText(kSettingsKey, u"StrLangPath", u"C:\\Lectavo\\");
+    files_.PutFolder(u"\\ORBA-GMBH\\Lectavo");
+    if (input_.ConsumeBool()) {
+      const auto length = input_.ConsumeIntegralInRange<std::size_t>(0, 3000);
+      files_.PutFile(kAnswerTextPath, input_.ConsumeBytesAsString(length));
+    }
+    files_.faults.FailWhen("CreateForWriting", [this](WStringView) { return failCreate_; });
+  }
+
+  void Run() {
+    windows_.whileModal = [this](HeadlessWindowSystem& user) { Act(user); };
+    application_.InitInstance();
+    Check(files_.OpenHandles() == 0);
+  }
+
+ private:
+  void Open(HeadlessWindowSystem& user) {
+    user.SelectTab(kAnswerTextTab);
+    const std::optional<std::string> file = files_.Content(kAnswerTextPath);
+    const WString shown = user.Text(kNoteId);
+    if (file) {
+      Check(shown == Shown(reference_, *file));
+    } else {
+      Check(shown.size() == kDefaultNoteLength);
+    }
+  }
+
+  void Act(HeadlessWindowSystem& user) {
+    Open(user);
+    while (input_.remaining_bytes() > 0) {
+      switch (input_.ConsumeIntegralInRange(0, 3)) {
+        case 0:
+          user.Erase(kNoteId);
+          break;
+        case 1: {
+          WString typed;
+          const auto count = input_.ConsumeIntegralInRange<std::size_t>(0, 600);
+          for (std::size_t i = 0; i < count && input_.remaining_bytes() > 0; ++i) {
+            // An edit field takes no zero character from the keyboard.
+            const auto unit = input_.ConsumeIntegral<std::uint16_t>();
+            if (unit != 0) typed += static_cast<WChar>(unit);
+          }
+          user.Type(kNoteId, typed);
+          break;
+        }
+        case 2:
+          Save(user);
+          break;
+        default:
+          user.SelectTab(1);
+          Open(user);
+          break;
+      }
+    }
+    Save(user);
+  }
+
+  void Save(HeadlessWindowSystem& user) {
+    failCreate_ = input_.ConsumeBool() && input_.ConsumeBool();
+    const std::optional<std::string> before = files_.Content(kAnswerTextPath);
+    const std::size_t boxes = userInterface_.boxes.size();
+    const WString text = user.Text(kNoteId);
+    Check(text.size() <= static_cast<std::size_t>(kAnswerTextLength));
+    user.Click(kIdOkButton);
+    Check(user.Text(kNoteId) == text);
+    if (failCreate_) {
+      Check(files_.Content(kAnswerTextPath) == before);
+      Check(userInterface_.boxes.size() == boxes + 1);
+      return;
+    }
+    const std::optional<std::string> after = files_.Content(kAnswerTextPath);
+    Check(after.has_value() && after->size() <= static_cast<std::size_t>(kAnswerTextLength));
+    Check(*after == Saved(reference_, text));
+    Check(userInterface_.boxes.size() == boxes);
+  }
+
+  FuzzedDataProvider& input_;
+  bool failCreate_ = false;
+  fake::FakeRegistry registry_;
+  fake::FakeFiles files_;
+  fake::FakeCodePage codePage_;
+  fake::FakeCodePage reference_;
+  fake::FakeUserInterface userInterface_;
+  HeadlessWindowSystem windows_;
+  ConfigApp application_{registry_, files_, codePage_, userInterface_, windows_};
+};
+
+}  // namespace
+}  // namespace lectavo
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider input(data, size);
+  lectavo::Session(input).Run();
+  return 0;
+}
