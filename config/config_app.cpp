@@ -29,7 +29,7 @@ bool ConfigApp::InitInstance() {
   // Fixes the captions' language for the whole run.
   texts.SetLanguage(static_cast<int>(FlagDialogEnglish.Get(record.ValSpeak)));
 
-  ConfigDialog dialog(&record, &texts, smallIcon);
+  ConfigDialog dialog(&record, &texts, &messaging_, smallIcon);
   const int result = dialog.DoModal(windows_);
   windows_.RemoveOnePendingMessage();
   // The save-failure text follows the language the user chose in this run.

@@ -5,6 +5,7 @@
 #include "framework/application.h"
 #include "framework/window_system.h"
 #include "platform/code_page.h"
+#include "platform/messaging.h"
 #include "platform/registry.h"
 #include "platform/user_interface.h"
 
@@ -15,11 +16,12 @@ inline constexpr int kSmallIconResource = 129;
 class ConfigApp final : public Application {
  public:
   ConfigApp(Registry& registry, CodePage& codePage, UserInterface& userInterface,
-            WindowSystem& windows)
+            WindowSystem& windows, Messaging& messaging)
       : registry_(registry),
         codePage_(codePage),
         userInterface_(userInterface),
-        windows_(windows) {}
+        windows_(windows),
+        messaging_(messaging) {}
 
   // Always false: the program ends without a message loop of its own.
   bool InitInstance() override;
@@ -29,6 +31,7 @@ class ConfigApp final : public Application {
   CodePage& codePage_;
   UserInterface& userInterface_;
   WindowSystem& windows_;
+  Messaging& messaging_;
 };
 
 }  // namespace lectavo

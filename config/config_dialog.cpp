@@ -4,8 +4,9 @@
 
 namespace lectavo {
 
-ConfigDialog::ConfigDialog(SettingsRecord* record, TextSource* texts, Handle smallIcon)
-    : Dialog(kConfigDialogTemplate), smallIcon_(smallIcon), tabs_(record, texts) {}
+ConfigDialog::ConfigDialog(SettingsRecord* record, TextSource* texts, Messaging* messaging,
+                           Handle smallIcon)
+    : Dialog(kConfigDialogTemplate), smallIcon_(smallIcon), tabs_(record, texts, messaging) {}
 
 bool ConfigDialog::OnInitDialog() {
   WindowSystem& system = System();

@@ -5,6 +5,7 @@
 #include "config/page_tab_ctrl.h"
 #include "config/text_source.h"
 #include "framework/dialog.h"
+#include "platform/messaging.h"
 #include "settings/settings_record.h"
 
 namespace lectavo {
@@ -15,8 +16,8 @@ inline constexpr int kTabControlId = 999;
 
 class ConfigDialog final : public Dialog {
  public:
-  // smallIcon: the window icon, loaded by the application.
-  ConfigDialog(SettingsRecord* record, TextSource* texts, Handle smallIcon);
+  // smallIcon: the window icon, loaded by the application; messaging: for the Accounts page.
+  ConfigDialog(SettingsRecord* record, TextSource* texts, Messaging* messaging, Handle smallIcon);
 
  private:
   bool OnInitDialog() override;

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "config/about_page.h"
+#include "config/accounts_page.h"
 #include "config/general_page.h"
 #include "config/read_page.h"
 #include "framework/window_messages.h"
@@ -14,18 +15,24 @@ namespace {
 constexpr int kFirstPage = 1;  // "Vorlesen" / "Read"
 
 template <class Page>
-std::unique_ptr<Dialog> Make(SettingsRecord* record, TextSource* texts) {
+std::unique_ptr<Dialog> Make(SettingsRecord* record, TextSource* texts, Messaging*) {
   return std::unique_ptr<Dialog>(new (std::nothrow) Page(record, texts));
 }
 
 template <>
-std::unique_ptr<Dialog> Make<AboutPage>(SettingsRecord*, TextSource*) {
+std::unique_ptr<Dialog> Make<AboutPage>(SettingsRecord*, TextSource*, Messaging*) {
   return std::unique_ptr<Dialog>(new (std::nothrow) AboutPage());
+}
+
+template <>
+std::unique_ptr<Dialog> Make<AccountsPage>(SettingsRecord* record, TextSource* texts,
+                                           Messaging* messaging) {
+  return std::unique_ptr<Dialog>(new (std::nothrow) AccountsPage(record, texts, messaging));
 }
 
 // One row per tab, in tab order; a tab without a page yet shows none.
 struct PageEntry {
-  std::unique_ptr<Dialog> (*make)(SettingsRecord*, TextSource*);
+  std::unique_ptr<Dialog> (*make)(SettingsRecord*, TextSource*, Messaging*);
   const DialogTemplate* dialogTemplate;
 };
 const PageEntry kPages[kTabCount] = {
@@ -34,14 +41,14 @@ const PageEntry kPages[kTabCount] = {
     {nullptr, nullptr},  // "Antworten" / "Answer"
     {nullptr, nullptr},  // "Antwort-Text" / "Text for answer"
     {nullptr, nullptr},  // "Sprechen" / "Speak"
-    {nullptr, nullptr},  // "Konten" / "Accounts"
+    {Make<AccountsPage>, &kAccountsPageTemplate},
     {Make<AboutPage>, &kAboutPageTemplate},
 };
 
 }  // namespace
 
-PageTabCtrl::PageTabCtrl(SettingsRecord* record, TextSource* texts)
-    : record_(record), texts_(texts) {
+PageTabCtrl::PageTabCtrl(SettingsRecord* record, TextSource* texts, Messaging* messaging)
+    : record_(record), texts_(texts), messaging_(messaging) {
   OnReflectedNotify(kTcnSelChange, &PageTabCtrl::OnSelChange);
 }
 
@@ -84,7 +91,7 @@ void PageTabCtrl::SwitchPage(bool force) {
   area = {area.left + corner.x, area.top + corner.y, area.right + corner.x, area.bottom + corner.y};
 
   if (shown_ >= 0 && shown_ < kTabCount && kPages[shown_].make != nullptr) {
-    page_ = kPages[shown_].make(record_, texts_);
+    page_ = kPages[shown_].make(record_, texts_, messaging_);
   }
   // A page that cannot be made leaves the tab without a page.
   if (page_ != nullptr && page_->Create(parent)) {

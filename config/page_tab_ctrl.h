@@ -7,13 +7,15 @@
 #include "config/text_source.h"
 #include "framework/dialog.h"
 #include "framework/tab_ctrl.h"
+#include "platform/messaging.h"
 #include "settings/settings_record.h"
 
 namespace lectavo {
 
 class PageTabCtrl final : public TabCtrl {
  public:
-  PageTabCtrl(SettingsRecord* record, TextSource* texts);
+  // messaging: the device's message stores, for the Accounts page.
+  PageTabCtrl(SettingsRecord* record, TextSource* texts, Messaging* messaging);
 
   // The seven tabs with their captions, in position order.
   void InsertTabs();
@@ -29,6 +31,7 @@ class PageTabCtrl final : public TabCtrl {
   std::unique_ptr<Dialog> page_;
   SettingsRecord* record_;
   TextSource* texts_;
+  Messaging* messaging_;
 };
 
 }  // namespace lectavo

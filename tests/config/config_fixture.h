@@ -12,6 +12,7 @@
 #include "framework/headless/headless_window_system.h"
 #include "settings/settings_store.h"
 #include "tests/support/fake_code_page.h"
+#include "tests/support/fake_messaging.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_user_interface.h"
 #include "tests/support/text.h"
@@ -56,7 +57,8 @@ class ConfigHarness {
   fake::FakeCodePage codePage;
   fake::FakeUserInterface userInterface;
   HeadlessWindowSystem windows;
-  ConfigApp application{registry, codePage, userInterface, windows};
+  fake::FakeMessaging messaging;
+  ConfigApp application{registry, codePage, userInterface, windows, messaging};
   bool dialogShown = false;
 };
 
