@@ -29,7 +29,8 @@ bool ConfigApp::InitInstance() {
   // Fixes the captions' language for the whole run.
   texts.SetLanguage(static_cast<int>(FlagDialogEnglish.Get(record.ValSpeak)));
 
-  ConfigDialog dialog(&record, &texts, PagePlatform{files_, codePage_, userInterface_}, smallIcon);
+  ConfigDialog dialog(&record, &texts,
+                      PagePlatform{files_, codePage_, userInterface_, messaging_}, smallIcon);
   const int result = dialog.DoModal(windows_);
   windows_.RemoveOnePendingMessage();
   // The save-failure text follows the language the user chose in this run.

@@ -6,6 +6,7 @@
 #include "framework/window_system.h"
 #include "platform/code_page.h"
 #include "platform/files.h"
+#include "platform/messaging.h"
 #include "platform/registry.h"
 #include "platform/user_interface.h"
 
@@ -16,12 +17,13 @@ inline constexpr int kSmallIconResource = 129;
 class ConfigApp final : public Application {
  public:
   ConfigApp(Registry& registry, Files& files, CodePage& codePage, UserInterface& userInterface,
-            WindowSystem& windows)
+            WindowSystem& windows, Messaging& messaging)
       : registry_(registry),
         files_(files),
         codePage_(codePage),
         userInterface_(userInterface),
-        windows_(windows) {}
+        windows_(windows),
+        messaging_(messaging) {}
 
   // Always false: the program ends without a message loop of its own.
   bool InitInstance() override;
@@ -32,6 +34,7 @@ class ConfigApp final : public Application {
   CodePage& codePage_;
   UserInterface& userInterface_;
   WindowSystem& windows_;
+  Messaging& messaging_;
 };
 
 }  // namespace lectavo

@@ -5,6 +5,7 @@
 #include "config/page_tab_ctrl.h"
 #include "config/text_source.h"
 #include "framework/dialog.h"
+#include "platform/messaging.h"
 #include "settings/settings_record.h"
 
 namespace lectavo {

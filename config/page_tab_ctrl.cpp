@@ -6,6 +6,7 @@
 #include "config/about_page.h"
 #include "config/answer_page.h"
 #include "config/answer_text_page.h"
+#include "config/accounts_page.h"
 #include "config/general_page.h"
 #include "config/read_page.h"
 #include "config/speak_page.h"
@@ -32,6 +33,13 @@ std::unique_ptr<Dialog> Make<AboutPage>(SettingsRecord*, TextSource*, const Page
   return std::unique_ptr<Dialog>(new (std::nothrow) AboutPage());
 }
 
+template <>
+std::unique_ptr<Dialog> Make<AccountsPage>(SettingsRecord* record, TextSource* texts,
+                                           const PagePlatform& platform) {
+  return std::unique_ptr<Dialog>(new (std::nothrow)
+                                     AccountsPage(record, texts, &platform.messaging));
+}
+
 // One row per tab, in tab order; a tab without a page yet shows none.
 struct PageEntry {
   std::unique_ptr<Dialog> (*make)(SettingsRecord*, TextSource*, const PagePlatform&);
@@ -40,7 +48,7 @@ struct PageEntry {
 const PageEntry kPages[kTabCount] = {
     {Make<GeneralPage>, &kGeneralPageTemplate}, {Make<ReadPage>, &kReadPageTemplate},
     {Make<AnswerPage>, &kAnswerPageTemplate},   {Make<AnswerTextPage>, &kAnswerTextPageTemplate},
-    {Make<SpeakPage>, &kSpeakPageTemplate},     {nullptr, nullptr},  // "Konten" / "Accounts"
+    {Make<SpeakPage>, &kSpeakPageTemplate},     {Make<AccountsPage>, &kAccountsPageTemplate},
     {Make<AboutPage>, &kAboutPageTemplate},
 };
 

@@ -8,6 +8,7 @@
 #include "config/text_source.h"
 #include "framework/dialog.h"
 #include "framework/tab_ctrl.h"
+#include "platform/messaging.h"
 #include "settings/settings_record.h"
 
 namespace lectavo {

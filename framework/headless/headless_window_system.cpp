@@ -433,6 +433,15 @@ int HeadlessWindowSystem::Selection(int id) const { return ControlWindow(id).cur
 
 std::vector<WString> HeadlessWindowSystem::Items(int id) const { return ControlWindow(id).items; }
 
+std::vector<int> HeadlessWindowSystem::SelectedLines(int id) const {
+  const Window& window = ControlWindow(id);
+  std::vector<int> lines;
+  for (std::size_t line = 0; line < window.selected.size(); ++line) {
+    if (window.selected[line]) lines.push_back(static_cast<int>(line));
+  }
+  return lines;
+}
+
 bool HeadlessWindowSystem::Enabled(int id) const { return ControlWindow(id).enabled; }
 
 std::vector<WString> HeadlessWindowSystem::TabCaptions() const {

@@ -35,6 +35,8 @@ class HeadlessWindowSystem final : public WindowSystem {
   int Check(int id) const;
   int Selection(int id) const;
   std::vector<WString> Items(int id) const;
+  // The lines of a multiple-selection list box that are selected, in order.
+  std::vector<int> SelectedLines(int id) const;
   bool Enabled(int id) const;
   std::vector<WString> TabCaptions() const;
   int SelectedTab() const;

@@ -13,6 +13,7 @@
 #include "settings/settings_store.h"
 #include "tests/support/fake_code_page.h"
 #include "tests/support/fake_files.h"
+#include "tests/support/fake_messaging.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_user_interface.h"
 #include "tests/support/text.h"
@@ -58,7 +59,8 @@ class ConfigHarness {
   fake::FakeCodePage codePage;
   fake::FakeUserInterface userInterface;
   HeadlessWindowSystem windows;
-  ConfigApp application{registry, files, codePage, userInterface, windows};
+  fake::FakeMessaging messaging;
+  ConfigApp application{registry, files, codePage, userInterface, windows, messaging};
   bool dialogShown = false;
 };
 

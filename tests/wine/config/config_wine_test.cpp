@@ -10,6 +10,7 @@
 
 #include "platform/win32/win32_roles.h"
 #include "settings/settings_store.h"
+#include "standins/messaging/standin_messaging.h"
 #include "tests/wine/support/ui_driver.h"
 
 namespace lectavo {
@@ -23,8 +24,35 @@ constexpr DWORD kEnglish = 1u << 22;
 
 class ConfigWineTest : public ::testing::Test {
  protected:
-  void SetUp() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH"); }
-  void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH"); }
+  void SetUp() override { RemoveEverything(); }
+  void TearDown() override { RemoveEverything(); }
+
+  static void RemoveEverything() {
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMessageStoresKey);
+  }
+
+  // The device's message stores, in the stand-in's place, in this order.
+  static void PutStores(const std::vector<std::wstring>& names) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      RegSetKeyValueW(HKEY_LOCAL_MACHINE, kMessageStoresKey, std::to_wstring(i + 1).c_str(), REG_SZ,
+                      names[i].c_str(),
+                      static_cast<DWORD>((names[i].size() + 1) * sizeof(wchar_t)));
+    }
+  }
+
+  static void PutAccounts(const std::wstring& accounts) {
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH\\Lectavo", L"StrAccounts", REG_SZ,
+                    accounts.c_str(), static_cast<DWORD>((accounts.size() + 1) * sizeof(wchar_t)));
+  }
+
+  static std::wstring Accounts() {
+    wchar_t text[256] = {};
+    DWORD size = sizeof text;
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH\\Lectavo", L"StrAccounts", RRF_RT_REG_SZ,
+                 nullptr, text, &size);
+    return text;
+  }
 
   // The install defaults as the setup writes them, with ValSpeak as given.
   void PutRecord(DWORD speak, bool withLangPath = true) {
@@ -194,6 +222,46 @@ TEST_F(ConfigWineTest, WaitStartOfZeroIsShownAndStoredAsTen) {
   RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH\\Lectavo", L"ValWaitStart", RRF_RT_DWORD,
                nullptr, &value, &size);
   EXPECT_EQ(value, 10u);
+}
+
+TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder) {
+  PutRecord(kDefaultSpeak);
+  PutAccounts(L"C\tA\t");
+  PutStores({L"A", L"B", L"C"});
+  Program program(PackagePath(L"Lectavo_Config.exe"));
+  HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
+  ASSERT_NE(dialog, nullptr);
+  SelectTab(FindControl(dialog, 999), 5);
+  HWND list = FindControl(dialog, 1006);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(ListLines(list), (std::vector<std::wstring>{L"A", L"B", L"C"}));
+  EXPECT_TRUE(IsWindowEnabled(list));
+  EXPECT_EQ(SelectedLines(list), (std::vector<int>{0, 2}));
+  ClickLine(list, 1);
+  EXPECT_EQ(SelectedLines(list), (std::vector<int>{0, 1, 2}));
+  ClickLine(list, 0);
+  ClickLine(list, 2);
+  EXPECT_EQ(SelectedLines(list), (std::vector<int>{1}));
+  Screenshot(dialog, L"lectavo_config_accounts_de.bmp");
+  Click(FindControl(dialog, IDOK));
+  ASSERT_TRUE(program.WaitForExit(10000));
+  EXPECT_EQ(Accounts(), L"B\t");
+}
+
+TEST_F(ConfigWineTest, AccountsPageWithoutStoresShowsAnEmptyDisabledList) {
+  PutRecord(kDefaultSpeak);
+  PutAccounts(L"A\t");
+  Program program(PackagePath(L"Lectavo_Config.exe"));
+  HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
+  ASSERT_NE(dialog, nullptr);
+  SelectTab(FindControl(dialog, 999), 5);
+  HWND list = FindControl(dialog, 1006);
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(ListLines(list).empty());
+  EXPECT_FALSE(IsWindowEnabled(list));
+  Click(FindControl(dialog, IDOK));
+  ASSERT_TRUE(program.WaitForExit(10000));
+  EXPECT_EQ(Accounts(), L"A\t");
 }
 
 TEST_F(ConfigWineTest, MissingEntriesShowTheirMessageAndNoDialog) {

@@ -113,6 +113,14 @@ void ChooseItem(HWND combo, int index) {
                reinterpret_cast<LPARAM>(combo));
 }
 
+void ClickLine(HWND list, int index) {
+  const auto height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  const auto top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+  const LPARAM point = MAKELPARAM(4, (index - top) * height + height / 2);
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  SendMessageW(list, WM_LBUTTONUP, 0, point);
+}
+
 void SelectTab(HWND tab, int index) { SendMessageW(tab, TCM_SETCURFOCUS, index, 0); }
 
 void Close(HWND window) { PostMessageW(window, WM_CLOSE, 0, 0); }
@@ -129,6 +137,26 @@ std::vector<std::wstring> Texts(HWND root) {
   std::vector<std::wstring> texts;
   for (HWND window : Descendants(root)) texts.push_back(Text(window));
   return texts;
+}
+
+std::vector<std::wstring> ListLines(HWND list) {
+  std::vector<std::wstring> lines;
+  const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[512] = {};
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    lines.push_back(text);
+  }
+  return lines;
+}
+
+std::vector<int> SelectedLines(HWND list) {
+  std::vector<int> lines;
+  const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    if (SendMessageW(list, LB_GETSEL, i, 0) > 0) lines.push_back(i);
+  }
+  return lines;
 }
 
 int SelectedTab(HWND tab) { return static_cast<int>(SendMessageW(tab, TCM_GETCURSEL, 0, 0)); }

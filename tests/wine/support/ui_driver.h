@@ -44,6 +44,8 @@ void Click(HWND button);
 void Type(HWND edit, const std::wstring& text);
 // A line chosen from a combo box's list.
 void ChooseItem(HWND combo, int index);
+// A mouse click on a list box line; a multiple-selection list toggles it and notifies.
+void ClickLine(HWND list, int index);
 // A click on a tab: moves the focus to it, which selects it and notifies the parent.
 void SelectTab(HWND tab, int index);
 // Asks the window to close, as its close box does.
@@ -54,6 +56,9 @@ std::wstring Text(HWND window);
 // Texts of every window below root, e.g. a message box's text.
 std::vector<std::wstring> Texts(HWND root);
 int SelectedTab(HWND tab);
+std::vector<std::wstring> ListLines(HWND list);
+// The selected lines of a multiple-selection list box, in order.
+std::vector<int> SelectedLines(HWND list);
 std::vector<std::wstring> TabCaptions(HWND tab);
 
 // The window as shown on the screen, as a 24-bit BMP file; false on failure.

@@ -1,0 +1,20 @@
+#include "config/accounts_page.h"
+#include "config/page_template_style.h"
+
+namespace lectavo {
+namespace {
+
+constexpr ControlTemplate kControls[] = {
+    {kAccountListId, ControlKind::kListBox, kLbsNotify | kLbsMultipleSel | kWsVScroll | kWsBorder,
+     u"", 4, 4, 126, 92},
+    {kAccountHintId, ControlKind::kStatic, kSsLeft,
+     u"Klicken Sie auf die entsprechende\nZeile, um ein Konto für die Sprach-\nausgabe aus- oder "
+     u"abzuwählen.",
+     4, 102, 126, 40},
+};
+
+}  // namespace
+
+const DialogTemplate kAccountsPageTemplate{133, kPageStyle, 0, u"", 134, 146, kControls};
+
+}  // namespace lectavo
