@@ -15,6 +15,7 @@
 #include "settings/settings_store.h"
 #include "tests/support/fake_code_page.h"
 #include "tests/support/fake_files.h"
+#include "tests/support/fake_messaging.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_user_interface.h"
 
@@ -138,7 +139,8 @@ class Session {
   fake::FakeCodePage reference_;
   fake::FakeUserInterface userInterface_;
   HeadlessWindowSystem windows_;
-  ConfigApp application_{registry_, files_, codePage_, userInterface_, windows_};
+  fake::FakeMessaging messaging_;
+  ConfigApp application_{registry_, files_, codePage_, userInterface_, windows_, messaging_};
 };
 
 }  // namespace
