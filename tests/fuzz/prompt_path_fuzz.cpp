@@ -26,8 +26,8 @@ constexpr const WChar* kMainValues[] = {kValSpeak,     kValUsedLang,  kStrAccoun
 constexpr const WChar* kAllValues[] = {kValSpeak,     kValUsedLang,   kStrAccounts, kValWaitStart,
                                        kStrAddressCC, kValAnswerTime, kStrLangPath, kValAlive};
 // Characters a path may hold, and some it should not.
-constexpr WChar kAlphabet[] = {u'\\', u'a', u'Z', u' ', u'.', u':', u'*', u'?',
-                               u'\0', 0x00E4, 0xD800, 0xFFFF};
+constexpr WChar kAlphabet[] = {u'\\', u'a', u'Z',  u' ',   u'.',   u':',
+                               u'*',  u'?', u'\0', 0x00E4, 0xD800, 0xFFFF};
 
 void Check(bool condition) {
   if (!condition) std::abort();
