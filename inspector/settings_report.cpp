@@ -139,7 +139,9 @@ class Report {
       lines_.push_back(Line(name, kMissing + WString(whenMissing)));
       return;
     }
-    lines_.push_back(Line(name, text[0] == u'\0' ? WString(u"(empty)") : u"\"" + WString(text) + u"\""));
+    // Built from the left: GCC 12's -Wrestrict misreads a literal prepended to a string.
+    lines_.push_back(Line(
+        name, text[0] == u'\0' ? WString(u"(empty)") : WString(u"\"").append(text).append(u"\"")));
   }
 
   SettingsStore& store_;
