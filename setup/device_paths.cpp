@@ -24,4 +24,10 @@ bool EqualIgnoringCase(WStringView a, WStringView b) {
                     [](WChar x, WChar y) { return Lower(x) == Lower(y); });
 }
 
+bool SameDevicePath(WStringView a, WStringView b) {
+  if (a.starts_with(u'\\')) a.remove_prefix(1);
+  if (b.starts_with(u'\\')) b.remove_prefix(1);
+  return EqualIgnoringCase(a, b);
+}
+
 }  // namespace lectavo

@@ -27,4 +27,8 @@ std::optional<WString> JoinPath(std::initializer_list<WStringView> parts);
 // program names.
 bool EqualIgnoringCase(WStringView a, WStringView b);
 
+// Whether two paths name the same file on the device: equal ignoring letter case, with or
+// without their leading backslash, for the device has no current folder to start from.
+bool SameDevicePath(WStringView a, WStringView b);
+
 }  // namespace lectavo

@@ -91,6 +91,24 @@ TEST_F(MoveToProgramFolderTest, FileThatCannotBeMovedStaysInTheInstallationFolde
   }
 }
 
+// Given the program folder itself, each file would be copied over itself and then deleted.
+TEST_F(MoveToProgramFolderTest, ProgramFolderItselfKeepsEveryFile) {
+  for (WStringView folder :
+       {u"\\ORBA-GMBH\\Lectavo", u"\\orba-gmbh\\LECTAVO", u"ORBA-GMBH\\Lectavo"}) {
+    SCOPED_TRACE(fake::Narrow(folder));
+    files = FakeFiles();
+    files.PutFile(u"\\ORBA-GMBH\\Lectavo\\svox.pil", "voice");
+    files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe", "program");
+    files.PutFolder(u"\\ORBA-GMBH\\Lectavo\\VoiceCommand");
+    const auto before = files.Paths();
+    MoveToProgramFolder(files, folder);
+    EXPECT_EQ(files.Paths(), before);
+    EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\svox.pil"), "voice");
+    EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "program");
+    EXPECT_EQ(files.faults.Calls("Delete"), 0);
+  }
+}
+
 TEST_F(MoveToProgramFolderTest, FileWhosePathDoesNotFitIsLeftInPlace) {
   const WString folder = u"\\" + WString(199, u'f');
   const WString name = WString(56, u'n') + u".exe";  // 200 + 1 + 60 = 261 characters

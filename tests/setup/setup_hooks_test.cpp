@@ -77,6 +77,18 @@ TEST_F(SetupHooksTest, InstallIntoTheProgramFolderMovesNothing) {
   }
 }
 
+// Without its leading backslash the folder fails the ten-character test, yet on the device it
+// is the program folder: moving its files would copy each over itself and delete it.
+TEST_F(SetupHooksTest, ProgramFolderWithoutLeadingBackslashKeepsItsPrograms) {
+  PutPackage(u"ORBA-GMBH\\Lectavo");
+  InstallExit(registry, files, userInterface, u"ORBA-GMBH\\Lectavo");
+  EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "config");
+  EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll"), "today");
+  EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\GER_W\\svox.pil"), "German voice");
+  EXPECT_EQ(files.faults.Calls("Delete"), 1) << "only the delivered voice leaves its place";
+  ExpectOneTodayRefresh();
+}
+
 TEST_F(SetupHooksTest, WithoutAnInstallationFolderOnlyTheTodayScreenIsRefreshed) {
   files.PutFile(u"\\Lectavo_Config.exe", "config");
   InstallExit(registry, files, userInterface, u"");

@@ -38,10 +38,20 @@ FindData Found(WStringView name, bool folder) {
   return data;
 }
 
+// The device has no current folder: a path without its leading backslash starts at the root
+// all the same. A drive such as "C:" keeps its own root.
+WString Rooted(WStringView path) {
+  const WStringView first = path.substr(0, path.find(u'\\'));
+  if (path.empty() || path[0] == u'\\' || first.find(u':') != WStringView::npos) {
+    return WString(path);
+  }
+  return u"\\" + WString(path);
+}
+
 }  // namespace
 
 WString FakeFiles::Key(WStringView path) {
-  WString key = Folded(path);
+  WString key = Folded(Rooted(path));
   while (key.size() > 1 && key.back() == u'\\') key.pop_back();
   return key;
 }
@@ -60,7 +70,7 @@ const FakeFiles::Entry* FakeFiles::Find(WStringView path) const {
 }
 
 void FakeFiles::PutFolder(WStringView path) {
-  const WString parent = ParentOf(path);
+  const WString parent = ParentOf(Rooted(path));
   if (!parent.empty() && parent.find(u'\\') != WString::npos && !IsFolder(parent)) {
     PutFolder(parent);
   }
@@ -68,7 +78,7 @@ void FakeFiles::PutFolder(WStringView path) {
 }
 
 void FakeFiles::PutFile(WStringView path, std::string_view bytes) {
-  const WString parent = ParentOf(path);
+  const WString parent = ParentOf(Rooted(path));
   if (!parent.empty() && parent.find(u'\\') != WString::npos && !IsFolder(parent)) {
     PutFolder(parent);
   }
@@ -202,8 +212,7 @@ bool FakeFiles::Read(Handle file, void* buffer, std::uint32_t count, std::uint32
   return true;
 }
 
-bool FakeFiles::Write(Handle file, const void* data, std::uint32_t count,
-                      std::uint32_t* written) {
+bool FakeFiles::Write(Handle file, const void* data, std::uint32_t count, std::uint32_t* written) {
   log.push_back("Write " + std::to_string(count));
   *written = 0;
   auto open = open_.find(file);

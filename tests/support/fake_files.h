@@ -1,6 +1,7 @@
 // An in-memory file system with device paths ("\Folder\File"): names compare without letter
-// case, a folder must exist before anything is made in it, searches report "." and ".." in
-// folders other than the root, and "*.*" matches every name.
+// case, a path without its leading backslash starts at the root as well, a folder must exist
+// before anything is made in it, searches report "." and ".." in folders other than the root,
+// and "*.*" matches every name.
 #pragma once
 
 #include <cstdint>
