@@ -92,11 +92,6 @@ class ConfigWineTest : public ::testing::Test {
     return written;
   }
 
-  static void Screenshot(HWND dialog, const std::wstring& name) {
-    CreateDirectoryW(BuildPath(L"screenshots").c_str(), nullptr);
-    EXPECT_TRUE(SaveScreenshot(dialog, BuildPath(L"screenshots\\" + name)));
-  }
-
   Win32Registry registry;
   SettingsStore store{registry};
 };
@@ -121,7 +116,7 @@ TEST_F(ConfigWineTest, InstallDefaultsShowTheGermanCaptionsAndTheReadPage) {
     EXPECT_EQ(CheckState(box), checked) << id;
   }
   EXPECT_EQ(Text(FindControl(dialog, 1000)), L" Vorlesen aktivieren");
-  Screenshot(dialog, L"lectavo_config_de.bmp");
+  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_de.bmp"));
   Close(dialog);
   EXPECT_TRUE(program.WaitForExit(10000));
 }
@@ -135,7 +130,7 @@ TEST_F(ConfigWineTest, EnglishRecordShowsEnglishCaptionsAndLabels) {
             (std::vector<std::wstring>{L"General", L"Read", L"Answer", L"Text for answer", L"Speak",
                                        L"Accounts", L"About"}));
   EXPECT_EQ(Text(FindControl(dialog, 1001)), L" Read without demand");
-  Screenshot(dialog, L"lectavo_config_en.bmp");
+  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_en.bmp"));
 
   SelectTab(FindControl(dialog, 999), 6);
   const std::vector<std::wstring> texts = Texts(dialog);
@@ -145,7 +140,7 @@ TEST_F(ConfigWineTest, EnglishRecordShowsEnglishCaptionsAndLabels) {
                          }),
             texts.end())
       << "the About page is the same in both languages";
-  Screenshot(dialog, L"lectavo_config_about_en.bmp");
+  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_about_en.bmp"));
   Close(dialog);
   EXPECT_TRUE(program.WaitForExit(10000));
 }
@@ -214,7 +209,7 @@ TEST_F(ConfigWineTest, WaitStartOfZeroIsShownAndStoredAsTen) {
   HWND wait = FindControl(dialog, 1008);
   ASSERT_NE(wait, nullptr);
   EXPECT_EQ(Text(wait), L"0");
-  Screenshot(dialog, L"lectavo_config_general_de.bmp");
+  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_general_de.bmp"));
   Click(FindControl(dialog, IDOK));
   ASSERT_TRUE(program.WaitForExit(10000));
   DWORD value = 0;
@@ -242,7 +237,7 @@ TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder)
   ClickLine(list, 0);
   ClickLine(list, 2);
   EXPECT_EQ(SelectedLines(list), (std::vector<int>{1}));
-  Screenshot(dialog, L"lectavo_config_accounts_de.bmp");
+  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_accounts_de.bmp"));
   Click(FindControl(dialog, IDOK));
   ASSERT_TRUE(program.WaitForExit(10000));
   EXPECT_EQ(Accounts(), L"B\t");

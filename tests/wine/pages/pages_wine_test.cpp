@@ -103,11 +103,6 @@ class PagesWineTest : public ::testing::Test {
     EXPECT_TRUE(program.WaitForExit(10000));
   }
 
-  static void Screenshot(HWND dialog, const std::wstring& name) {
-    CreateDirectoryW(BuildPath(L"screenshots").c_str(), nullptr);
-    EXPECT_TRUE(SaveScreenshot(dialog, BuildPath(L"screenshots\\" + name)));
-  }
-
   Win32Registry registry;
   SettingsStore store{registry};
 };
@@ -128,7 +123,7 @@ TEST_F(PagesWineTest, TypedSpeedIsStoredHalvedAndChosenLanguageInValUsedLang) {
   Type(speed, L"1557");  // the fourth digit does not fit
   EXPECT_EQ(wine::Text(speed), L"155");
   ChooseItem(languages, 10);
-  Screenshot(dialog, L"lectavo_config_speak_de.bmp");
+  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_speak_de.bmp"));
   Confirm(dialog, program);
   EXPECT_EQ(Dword(L"ValSpeak"), SpeedHalf.Set(kDefaultSpeak | (1u << 15), 77));
   EXPECT_EQ(Dword(L"ValUsedLang"), 651u);
@@ -147,7 +142,7 @@ TEST_F(PagesWineTest, AnswerBoxesAddressAndTimeReachTheRegistry) {
   Click(FindControl(dialog, 1025));
   Type(FindControl(dialog, 1008), L"copy@example.org");
   ChooseItem(time, 9);
-  Screenshot(dialog, L"lectavo_config_answer_en.bmp");
+  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_answer_en.bmp"));
   Confirm(dialog, program);
   EXPECT_EQ(Dword(L"ValSpeak"), kDefaultSpeak | kEnglish | (1u << 23) | (1u << 25));
   EXPECT_EQ(Text(L"StrAddressCC"), L"copy@example.org");
@@ -164,7 +159,7 @@ TEST_F(PagesWineTest, SaveButtonWritesTheNoteWithCrLfAndClosesNothing) {
   HWND save = GetDlgItem(GetParent(note), IDOK);
   ASSERT_NE(save, nullptr);
   EXPECT_EQ(wine::Text(save), L"Antworttext speichern");
-  Screenshot(dialog, L"lectavo_config_answer_text_de.bmp");
+  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_answer_text_de.bmp"));
 
   Click(save);
   EXPECT_EQ(NoteBytes(), kDefaultNote) << "the default note, byte for byte";

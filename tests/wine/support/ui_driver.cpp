@@ -190,6 +190,11 @@ std::vector<std::wstring> TabCaptions(HWND tab) {
   return captions;
 }
 
+bool SaveBuildScreenshot(HWND window, const std::wstring& name) {
+  CreateDirectoryW(BuildPath(L"screenshots").c_str(), nullptr);
+  return SaveScreenshot(window, BuildPath(L"screenshots\\" + name));
+}
+
 bool SaveScreenshot(HWND window, const std::wstring& path) {
   SetForegroundWindow(window);
   RedrawWindow(window, nullptr, nullptr,

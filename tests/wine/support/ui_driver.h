@@ -63,5 +63,7 @@ std::vector<std::wstring> TabCaptions(HWND tab);
 
 // The window as shown on the screen, as a 24-bit BMP file; false on failure.
 bool SaveScreenshot(HWND window, const std::wstring& path);
+// The same into the build's screenshots folder, by file name.
+bool SaveBuildScreenshot(HWND window, const std::wstring& name);
 
 }  // namespace lectavo::wine
