@@ -11,6 +11,11 @@ constexpr WChar kEnglishHint[] =
 constexpr WChar kGermanNoRoom[] =
     u"Kein Platz mehr für dieses Konto:\nbitte zuerst ein anderes Konto\nabwählen.";
 constexpr WChar kEnglishNoRoom[] = u"No room for this account: deselect another account first.";
+// StrAccounts ends every name with a TAB: a name holding one could never be read back.
+constexpr WChar kGermanTabInName[] =
+    u"Dieses Konto kann nicht gewählt\nwerden: sein Name enthält ein\nTAB-Zeichen.";
+constexpr WChar kEnglishTabInName[] =
+    u"This account cannot be chosen: its name contains a TAB character.";
 
 }  // namespace
 
@@ -39,6 +44,9 @@ bool AccountsPage::OnInitDialog() {
     lineFlags_.push_back(chosen ? 1 : 0);
   }
   FillList();
+  // Opens at its first line, whichever lines are chosen.
+  list_.SetTopIndex(0);
+  list_.SetCaretIndex(0);
   if (FlagDialogEnglish.Get(record_->ValSpeak) == 1) hint_.SetWindowText(kEnglishHint);
   return true;
 }
@@ -63,22 +71,40 @@ void AccountsPage::FillList() {
   for (std::size_t line = 0; line < lineFlags_.size(); ++line) {
     if (lineFlags_[line] == 1) list_.SetSel(static_cast<int>(line), true);
   }
+  list_.FitHorizontalExtent();
   if (list_.GetCount() == 0) list_.EnableWindow(false);
 }
 
 // Names that match no store survive until here: the value is rebuilt from the lines alone.
+// The marks are taken from the list, not inverted: a focus line moved by the arrow keys,
+// which notifies too, changes nothing.
 void AccountsPage::OnSelChangeList() {
-  const int line = list_.GetCaretIndex();
-  if (line >= 0 && static_cast<std::size_t>(line) < lineFlags_.size()) {
-    int& flag = lineFlags_[static_cast<std::size_t>(line)];
-    flag = flag == 1 ? 0 : 1;
-    // A choice that does not fit StrAccounts is refused whole: the line stays unchosen.
-    const bool noRoom = flag == 1 && FlaggedLength() > static_cast<std::size_t>(kMaxTextLength);
-    if (noRoom) flag = 0;
+  const int caret = list_.GetCaretIndex();
+  const int top = list_.GetTopIndex();
+  bool changed = false;
+  Refusal refusal = Refusal::kNone;
+  for (std::size_t line = 0; line < lineFlags_.size(); ++line) {
+    const int shown = list_.GetSel(static_cast<int>(line)) ? 1 : 0;
+    if (shown == lineFlags_[line]) continue;
+    changed = true;
+    lineFlags_[line] = shown;
+    // A refused choice is refused whole: the line stays unchosen.
+    if (shown == 1 && storeNames_[line].find(kTab) != WString::npos) {
+      refusal = Refusal::kTabInName;
+      lineFlags_[line] = 0;
+    } else if (shown == 1 && FlaggedLength() > static_cast<std::size_t>(kMaxTextLength)) {
+      refusal = Refusal::kNoRoom;
+      lineFlags_[line] = 0;
+    }
+  }
+  if (changed) {
     StoreAccounts();
-    ShowHint(noRoom);
+    ShowHint(refusal);
   }
   FillList();
+  // The list stays where the user had it.
+  list_.SetTopIndex(top);
+  if (caret >= 0) list_.SetCaretIndex(caret);
 }
 
 std::size_t AccountsPage::FlaggedLength() const {
@@ -107,10 +133,14 @@ void AccountsPage::StoreAccounts() {
   record_->StrAccounts[accountString_.size()] = u'\0';
 }
 
-void AccountsPage::ShowHint(bool noRoom) {
+void AccountsPage::ShowHint(Refusal refusal) {
   const bool english = FlagDialogEnglish.Get(record_->ValSpeak) == 1;
-  if (noRoom) {
+  if (refusal == Refusal::kNoRoom) {
     hint_.SetWindowText(english ? kEnglishNoRoom : kGermanNoRoom);
+    return;
+  }
+  if (refusal == Refusal::kTabInName) {
+    hint_.SetWindowText(english ? kEnglishTabInName : kGermanTabInName);
     return;
   }
   if (english) {

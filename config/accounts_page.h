@@ -30,7 +30,9 @@ class AccountsPage final : public Dialog {
   // Length of StrAccounts built from the flagged lines.
   std::size_t FlaggedLength() const;
   void StoreAccounts();
-  void ShowHint(bool noRoom);
+  // Why a line the user chose stays unchosen.
+  enum class Refusal { kNone, kNoRoom, kTabInName };
+  void ShowHint(Refusal refusal);
 
   SettingsRecord* record_;
   Messaging& messaging_;

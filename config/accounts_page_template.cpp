@@ -5,7 +5,8 @@ namespace lectavo {
 namespace {
 
 constexpr ControlTemplate kControls[] = {
-    {kAccountListId, ControlKind::kListBox, kLbsNotify | kLbsMultipleSel | kWsVScroll | kWsBorder,
+    {kAccountListId, ControlKind::kListBox,
+     kLbsNotify | kLbsMultipleSel | kWsVScroll | kWsHScroll | kWsBorder,
      u"", 4, 4, 126, 92},
     {kAccountHintId, ControlKind::kStatic, kSsLeft,
      u"Klicken Sie auf die entsprechende\nZeile, um ein Konto für die Sprach-\nausgabe aus- oder "

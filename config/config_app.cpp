@@ -9,10 +9,23 @@ namespace lectavo {
 namespace {
 
 constexpr WChar kCaption[] = u"Lectavo";
+constexpr WChar kInstanceName[] = u"Lectavo_Config";
+// A copy started a moment before may not show its dialog yet: wait for it a few seconds.
+constexpr int kRaiseAttempts = 50;
+constexpr std::uint32_t kRaiseWait = 100;
 
 }  // namespace
 
 bool ConfigApp::InitInstance() {
+  // One dialog at a time: two would each store their own record, the last one confirmed
+  // undoing the other's changes. A second start shows the first dialog and touches nothing.
+  if (!instance_.Claim(kInstanceName)) {
+    for (int attempt = 0; attempt < kRaiseAttempts && !instance_.Raise(kDialogCaption);
+         ++attempt) {
+      clock_.Sleep(kRaiseWait);
+    }
+    return false;
+  }
   TextConverter converter(codePage_, userInterface_);
   SettingsStore store(registry_);
   TextSource texts(codePage_, userInterface_);

@@ -28,4 +28,15 @@ bool ConfigDialog::OnInitDialog() {
   return true;
 }
 
+bool ConfigDialog::PreTranslateKey(int virtualKey, bool control, bool shift) {
+  if (!control || tabs_.GetSafeHwnd() == kNoHandle) return false;
+  int step = 0;
+  if (virtualKey == kVkTab) step = shift ? -1 : 1;
+  if (virtualKey == kVkPageDown) step = 1;
+  if (virtualKey == kVkPageUp) step = -1;
+  if (step == 0) return false;
+  tabs_.Step(step);
+  return true;
+}
+
 }  // namespace lectavo

@@ -13,6 +13,7 @@ namespace lectavo {
 extern const DialogTemplate kConfigDialogTemplate;
 
 inline constexpr int kTabControlId = 999;
+inline constexpr WChar kDialogCaption[] = u"  Lectavo";
 
 class ConfigDialog final : public Dialog {
  public:
@@ -22,6 +23,9 @@ class ConfigDialog final : public Dialog {
 
  private:
   bool OnInitDialog() override;
+  // Ctrl+Tab and Ctrl+PageDown show the next page, Ctrl+Shift+Tab and Ctrl+PageUp the one
+  // before, wherever the focus is.
+  bool PreTranslateKey(int virtualKey, bool control, bool shift) override;
 
   Handle smallIcon_;
   PageTabCtrl tabs_;

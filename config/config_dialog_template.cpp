@@ -7,7 +7,7 @@ const DialogTemplate kConfigDialogTemplate{
     102,
     kWsPopup | kWsCaption | kWsSysMenu | kDsModalFrame | kDsSetFont,
     kWsExCaptionOkButton | kWsExAppWindow,
-    u"  Lectavo",
+    kDialogCaption,
     196,
     90,
     {}};

@@ -14,6 +14,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   lectavo::Win32WindowSystem windows(reinterpret_cast<lectavo::Handle>(instance));
   // A desktop has no device messaging system: the stand-in's message stores are listed.
   lectavo::StandinMessaging messaging;
-  lectavo::ConfigApp application(registry, files, codePage, userInterface, windows, messaging);
+  lectavo::Win32SingleInstance singleInstance;
+  lectavo::Win32Clock clock;
+  lectavo::ConfigApp application(registry, files, codePage, userInterface, windows, messaging,
+                                 singleInstance, clock);
   return lectavo::RunApplication(application);
 }

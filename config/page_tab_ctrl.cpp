@@ -8,6 +8,7 @@
 #include "config/answer_text_page.h"
 #include "config/accounts_page.h"
 #include "config/general_page.h"
+#include "config/page_layout.h"
 #include "config/read_page.h"
 #include "config/speak_page.h"
 #include "framework/window_messages.h"
@@ -80,6 +81,16 @@ std::intptr_t PageTabCtrl::OnSelChange() {
   return 0;
 }
 
+void PageTabCtrl::Step(int step) {
+  const int from = shown_ < 0 ? kFirstPage : shown_;
+  SetCurSel(((from + step) % kTabCount + kTabCount) % kTabCount);
+  SwitchPage(false);
+  if (page_ != nullptr) {
+    Parent()->System().FocusFirstControl(Parent()->GetSafeHwnd(), page_->GetSafeHwnd(),
+                                         GetSafeHwnd());
+  }
+}
+
 void PageTabCtrl::SwitchPage(bool force) {
   const int selected = GetCurSel();
   if (selected == shown_) return;
@@ -102,12 +113,18 @@ void PageTabCtrl::SwitchPage(bool force) {
   }
   // A page that cannot be made leaves the tab without a page.
   if (page_ != nullptr && page_->Create(parent)) {
+    Rect made;
+    system.GetClientRect(page_->GetSafeHwnd(), &made);
     system.SetWindowPos(page_->GetSafeHwnd(), kNoHandle, area, kSwpShowWindow);
+    WidenPage(*page_, (area.right - area.left) - (made.right - made.left));
     system.ShowWindow(page_->GetSafeHwnd(), kSwShow);
   } else {
     page_.reset();
   }
   SetCurSel(shown_);
+  // The arrow keys select a tab without clearing the pressed mark of the one before, and a
+  // tab control with a stray mark ignores every later click.
+  ClearPressedTabs();
 }
 
 }  // namespace lectavo

@@ -21,6 +21,9 @@ class PageTabCtrl final : public TabCtrl {
   void InsertTabs();
   // Shows the page of the selected tab; force shows the "Vorlesen" / "Read" page instead.
   void SwitchPage(bool force);
+  // Shows the page step tabs to the right (left when negative), wrapping around, and gives
+  // the focus to its first control.
+  void Step(int step);
   // The size in dialog units that every page fits into.
   static void LargestPageSize(int* width, int* height);
 

@@ -1,17 +1,28 @@
 #include "framework/controls.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "framework/dialog.h"
 #include "framework/window_messages.h"
 
 namespace lectavo {
+namespace {
+
+constexpr int kLineMargin = 6;
+
+}  // namespace
 
 Handle Control::Window() const { return dialog_.GetDlgItem(id_); }
 
 std::intptr_t Control::Send(std::uint32_t message, std::uintptr_t wParam,
                             std::intptr_t lParam) const {
   return dialog_.SendItemMessage(id_, message, wParam, lParam);
+}
+
+int Control::TextWidth(WStringView text) const {
+  const Handle window = Window();
+  return window == kNoHandle ? 0 : dialog_.System().TextWidth(window, text);
 }
 
 void Control::SetWindowText(WStringView text) const {
@@ -80,6 +91,23 @@ bool ListBox::GetSel(int index) const {
 }
 
 int ListBox::GetCaretIndex() const { return static_cast<int>(Send(kLbGetCaretIndex)); }
+
+void ListBox::SetCaretIndex(int index) const {
+  Send(kLbSetCaretIndex, static_cast<std::uintptr_t>(index), 1);
+}
+
+int ListBox::GetTopIndex() const { return static_cast<int>(Send(kLbGetTopIndex)); }
+
+void ListBox::SetTopIndex(int index) const {
+  Send(kLbSetTopIndex, static_cast<std::uintptr_t>(index));
+}
+
+// A little room after the text, as the list leaves before it.
+void ListBox::FitHorizontalExtent() const {
+  int widest = 0;
+  for (int line = 0; line < GetCount(); ++line) widest = std::max(widest, TextWidth(GetText(line)));
+  Send(kLbSetHorizontalExtent, static_cast<std::uintptr_t>(widest + kLineMargin));
+}
 
 WString ListBox::GetText(int index) const {
   const auto length = Send(kLbGetTextLen, static_cast<std::uintptr_t>(index));

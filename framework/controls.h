@@ -24,6 +24,8 @@ class Control {
  protected:
   std::intptr_t Send(std::uint32_t message, std::uintptr_t wParam = 0,
                      std::intptr_t lParam = 0) const;
+  // The width in pixels of text in the control's font.
+  int TextWidth(WStringView text) const;
 
  private:
   Dialog& dialog_;
@@ -66,6 +68,12 @@ class ListBox : public Control {
   void SetSel(int index, bool select) const;
   bool GetSel(int index) const;
   int GetCaretIndex() const;
+  // Moves the focus line; the list scrolls only as far as the line needs to be seen.
+  void SetCaretIndex(int index) const;
+  int GetTopIndex() const;
+  void SetTopIndex(int index) const;
+  // The width in pixels the list can be scrolled across; makes the widest line readable.
+  void FitHorizontalExtent() const;
   WString GetText(int index) const;
 };
 

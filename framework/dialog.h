@@ -43,6 +43,11 @@ class Dialog {
   }
   void Detach() { window_ = kNoHandle; }
   bool HandleInitDialog() { return OnInitDialog(); }
+  // A key pressed anywhere in the modal dialog, before the dialog's own keyboard handling;
+  // true when the dialog took it.
+  bool HandleKey(int virtualKey, bool control, bool shift) {
+    return PreTranslateKey(virtualKey, control, shift);
+  }
   // True when a handler ran.
   bool HandleCommand(int id, std::uint32_t code);
   bool HandleNotify(int id, std::uint32_t code, std::intptr_t* result);
@@ -53,6 +58,7 @@ class Dialog {
   virtual bool OnInitDialog() { return true; }
   virtual void OnOK() { EndDialog(kIdOkButton); }
   virtual void OnCancel() { EndDialog(kIdCancelButton); }
+  virtual bool PreTranslateKey(int, bool, bool) { return false; }
 
   // Message map entry: handler runs on notification code of control id.
   template <class Derived>

@@ -39,6 +39,17 @@ int TabCtrl::GetCurSel() const { return static_cast<int>(Send(kTcmGetCurSel, 0, 
 
 void TabCtrl::SetCurSel(int index) { Send(kTcmSetCurSel, static_cast<std::uintptr_t>(index), 0); }
 
+void TabCtrl::ClearPressedTabs() {
+  const int selected = GetCurSel();
+  for (int index = 0; index < GetItemCount(); ++index) {
+    TabItem item;
+    item.mask = kTcifState;
+    item.stateMask = kTcisButtonPressed;
+    item.state = index == selected ? kTcisButtonPressed : 0;
+    Send(kTcmSetItem, static_cast<std::uintptr_t>(index), reinterpret_cast<std::intptr_t>(&item));
+  }
+}
+
 void TabCtrl::AdjustRect(bool larger, Rect* rect) const {
   Send(kTcmAdjustRect, larger ? 1 : 0, reinterpret_cast<std::intptr_t>(rect));
 }

@@ -27,6 +27,8 @@ class TabCtrl {
   int GetItemCount() const;
   int GetCurSel() const;
   void SetCurSel(int index);
+  // Marks only the selected tab as pressed, as a click leaves the tabs.
+  void ClearPressedTabs();
   // TCM_ADJUSTRECT: larger false turns a window rectangle into its display area.
   void AdjustRect(bool larger, Rect* rect) const;
 

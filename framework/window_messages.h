@@ -27,10 +27,15 @@ inline constexpr std::uint32_t kLbGetSel = 0x0187;
 inline constexpr std::uint32_t kLbGetText = 0x0189;
 inline constexpr std::uint32_t kLbGetTextLen = 0x018A;
 inline constexpr std::uint32_t kLbGetCount = 0x018B;
+inline constexpr std::uint32_t kLbGetTopIndex = 0x018E;
+inline constexpr std::uint32_t kLbSetTopIndex = 0x0197;
+inline constexpr std::uint32_t kLbSetCaretIndex = 0x019E;
 inline constexpr std::uint32_t kLbGetCaretIndex = 0x019F;
+inline constexpr std::uint32_t kLbSetHorizontalExtent = 0x0194;
 inline constexpr std::uint32_t kTcmGetItemCount = 0x1304;
 inline constexpr std::uint32_t kTcmGetCurSel = 0x130B;
 inline constexpr std::uint32_t kTcmSetCurSel = 0x130C;
+inline constexpr std::uint32_t kTcmSetItem = 0x133D;  // TCM_SETITEMW
 inline constexpr std::uint32_t kTcmAdjustRect = 0x1328;
 inline constexpr std::uint32_t kTcmInsertItem = 0x133E;  // TCM_INSERTITEMW
 inline constexpr std::intptr_t kCbErr = -1;              // CB_ERR, LB_ERR
@@ -77,7 +82,13 @@ inline constexpr std::uint32_t kLbsNotify = 0x1;
 inline constexpr std::uint32_t kLbsMultipleSel = 0x8;
 inline constexpr std::uint32_t kTcsFixedWidth = 0x400;
 
+// Virtual keys.
+inline constexpr int kVkTab = 0x09;
+inline constexpr int kVkPageUp = 0x21;    // VK_PRIOR
+inline constexpr int kVkPageDown = 0x22;  // VK_NEXT
+
 // SetWindowPos and ShowWindow.
+inline constexpr std::uint32_t kSwpNoZOrder = 0x4;
 inline constexpr std::uint32_t kSwpShowWindow = 0x40;
 inline constexpr int kSwShow = 5;
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/types.h"
 
@@ -30,6 +31,8 @@ struct TabItem {
   std::intptr_t param = 0;
 };
 inline constexpr std::uint32_t kTcifText = 0x1;
+inline constexpr std::uint32_t kTcifState = 0x10;
+inline constexpr std::uint32_t kTcisButtonPressed = 0x1;
 
 class WindowSystem {
  public:
@@ -59,6 +62,14 @@ class WindowSystem {
   virtual Handle LoadSmallIcon(int resourceId) = 0;
   // PeekMessage with PM_REMOVE for any window and any message.
   virtual void RemoveOnePendingMessage() = 0;
+
+  // The window's child windows in creation order: a dialog's controls in template order.
+  virtual std::vector<Handle> Children(Handle window) = 0;
+  // Moves the keyboard focus, as the dialog manager of dialog moves it, to the first control
+  // of page that takes the focus, or to fallback when there is none.
+  virtual void FocusFirstControl(Handle dialog, Handle page, Handle fallback) = 0;
+  // The width in pixels of text drawn in the window's font.
+  virtual int TextWidth(Handle window, WStringView text) = 0;
 
   // The rectangle a full-screen dialog lays its children out from. A Pocket PC dialog fills
   // the screen, so there this is its window rectangle.

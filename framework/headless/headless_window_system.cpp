@@ -73,6 +73,10 @@ Handle HeadlessWindowSystem::MakeDialogWindow(Dialog& dialog, Handle parent) {
     control.style = c.style;
     control.text = c.text;
     control.visible = true;
+    const Point origin = ClientOrigin(window.rect, parent == kNoHandle);
+    control.rect = {origin.x + c.x * kPixelsPerDialogUnit, origin.y + c.y * kPixelsPerDialogUnit,
+                    origin.x + (c.x + c.cx) * kPixelsPerDialogUnit,
+                    origin.y + (c.y + c.cy) * kPixelsPerDialogUnit};
     for (const WChar* item : c.items) {
       control.items.emplace_back(item);
       control.selected.push_back(false);
@@ -203,6 +207,27 @@ std::intptr_t HeadlessWindowSystem::Send(Handle handle, std::uint32_t message,
     case kTcmGetCurSel:
     case kLbGetCaretIndex:
       return w.current;
+    case kLbSetCaretIndex:
+      if (index < 0 || index >= count) return kCbErr;
+      w.current = index;
+      return 0;
+    case kLbGetTopIndex:
+      return w.top;
+    case kLbSetTopIndex:
+      if (index < 0 || index >= std::max(count, 1)) return kCbErr;
+      w.top = index;
+      return 0;
+    case kLbSetHorizontalExtent:
+      w.extent = index;
+      return 0;
+    case kTcmSetItem: {
+      if (index < 0 || index >= count) return 0;
+      const auto* item = reinterpret_cast<const TabItem*>(lParam);
+      if ((item->mask & kTcifState) != 0 && (item->stateMask & kTcisButtonPressed) != 0) {
+        w.selected[static_cast<std::size_t>(index)] = (item->state & kTcisButtonPressed) != 0;
+      }
+      return 1;
+    }
     case kCbSetCurSel:
     case kTcmSetCurSel: {
       const int previous = w.current;
@@ -219,6 +244,7 @@ std::intptr_t HeadlessWindowSystem::Send(Handle handle, std::uint32_t message,
       w.items.clear();
       w.selected.clear();
       w.current = w.kind == Kind::kListBox ? 0 : -1;
+      w.top = 0;
       return 0;
     case kLbSetSel: {
       const int line = static_cast<int>(lParam);
@@ -304,7 +330,13 @@ bool HeadlessWindowSystem::SetWindowPos(Handle handle, Handle, const Rect& rect,
   if (window == nullptr) return false;
   const Window& parent = windows_.at(window->parent);
   const Point origin = ClientOrigin(parent.rect, parent.parent == kNoHandle);
-  window->rect = Offset(rect, origin.x, origin.y);
+  const Rect moved = Offset(rect, origin.x, origin.y);
+  // A dialog's controls travel with it.
+  for (Handle child : Children(handle)) {
+    Rect& r = windows_.at(child).rect;
+    r = Offset(r, moved.left - window->rect.left, moved.top - window->rect.top);
+  }
+  window->rect = moved;
   if ((flags & kSwpShowWindow) != 0) window->visible = true;
   return true;
 }
@@ -323,139 +355,32 @@ Handle HeadlessWindowSystem::LoadSmallIcon(int resourceId) {
   return static_cast<Handle>(0x10000 + resourceId);
 }
 
+std::vector<Handle> HeadlessWindowSystem::Children(Handle window) {
+  std::vector<Handle> children;
+  for (const auto& [handle, child] : windows_) {
+    if (child.parent == window) children.push_back(handle);
+  }
+  return children;
+}
+
+void HeadlessWindowSystem::FocusFirstControl(Handle, Handle page, Handle fallback) {
+  focus_ = fallback;
+  for (Handle child : Children(page)) {
+    const Window& control = windows_.at(child);
+    const bool takesFocus = control.kind != Kind::kStatic &&
+                            (control.kind != Kind::kButton ||
+                             (control.style & kBsTypeMask) != kBsGroupBox);
+    if (takesFocus && control.enabled) {
+      focus_ = child;
+      return;
+    }
+  }
+}
+
 Rect HeadlessWindowSystem::LayoutArea(Handle dialog) {
   Rect client;
   GetClientRect(dialog, &client);
   return client;
-}
-
-// The user's side.
-
-Handle HeadlessWindowSystem::Control(int id) const {
-  for (auto window = windows_.rbegin(); window != windows_.rend(); ++window) {
-    const Window* parent = Find(window->second.parent);
-    if (window->second.id == id && parent != nullptr && parent->kind == Kind::kDialog) {
-      return window->first;
-    }
-  }
-  throw std::out_of_range("no control with id " + std::to_string(id));
-}
-
-Handle HeadlessWindowSystem::TabWindow() const {
-  for (const auto& [handle, window] : windows_) {
-    if (window.kind == Kind::kTab) return handle;
-  }
-  throw std::out_of_range("no tab control");
-}
-
-void HeadlessWindowSystem::Type(int id, WStringView text) {
-  const Handle handle = Control(id);
-  for (WChar c : text) {
-    Window& window = windows_.at(handle);
-    if (static_cast<int>(window.text.size()) >= window.limit) continue;
-    window.text += c;
-    Notify(handle, kEnChange);
-  }
-}
-
-void HeadlessWindowSystem::Erase(int id) {
-  const Handle handle = Control(id);
-  if (windows_.at(handle).text.empty()) return;
-  windows_.at(handle).text.clear();
-  Notify(handle, kEnChange);
-}
-
-void HeadlessWindowSystem::Click(int id) {
-  const Handle handle = Control(id);
-  Window& window = windows_.at(handle);
-  if (!window.enabled) return;
-  if ((window.style & kBsTypeMask) == kBsAutoCheckBox) window.check = window.check == 0 ? 1 : 0;
-  Notify(handle, kBnClicked);
-}
-
-void HeadlessWindowSystem::ChooseItem(int id, int index) {
-  const Handle handle = Control(id);
-  Window& window = windows_.at(handle);
-  if (!window.enabled || index < 0 || index >= static_cast<int>(window.items.size())) {
-    throw std::out_of_range("no such line to choose");
-  }
-  window.current = index;
-  Notify(handle, kCbnSelChange);
-}
-
-void HeadlessWindowSystem::ClickLine(int id, int index) {
-  const Handle handle = Control(id);
-  Window& window = windows_.at(handle);
-  if (!window.enabled || index < 0 || index >= static_cast<int>(window.items.size())) {
-    throw std::out_of_range("no such line to click");
-  }
-  // A multiple-selection list toggles the clicked line and makes it the focus line.
-  window.selected[static_cast<std::size_t>(index)] =
-      !window.selected[static_cast<std::size_t>(index)];
-  window.current = index;
-  Notify(handle, kLbnSelChange);
-}
-
-void HeadlessWindowSystem::SelectTab(int index) {
-  const Handle handle = TabWindow();
-  Window& window = windows_.at(handle);
-  if (index < 0 || index >= static_cast<int>(window.items.size())) {
-    throw std::out_of_range("no such tab");
-  }
-  if (window.current == index) return;  // a click on the selected tab changes nothing
-  window.current = index;
-  std::intptr_t result = 0;
-  windows_.at(window.parent).dialog->HandleNotify(window.id, kTcnSelChange, &result);
-}
-
-void HeadlessWindowSystem::PressOk() {
-  windows_.at(modal_).dialog->HandleCommand(kIdOkButton, kBnClicked);
-}
-
-void HeadlessWindowSystem::Close() {
-  windows_.at(modal_).dialog->HandleCommand(kIdCancelButton, kBnClicked);
-}
-
-bool HeadlessWindowSystem::Exists(int id) const {
-  try {
-    Control(id);
-    return true;
-  } catch (const std::out_of_range&) {
-    return false;
-  }
-}
-
-WString HeadlessWindowSystem::Text(int id) const { return ControlWindow(id).text; }
-
-int HeadlessWindowSystem::Check(int id) const { return ControlWindow(id).check; }
-
-int HeadlessWindowSystem::Selection(int id) const { return ControlWindow(id).current; }
-
-std::vector<WString> HeadlessWindowSystem::Items(int id) const { return ControlWindow(id).items; }
-
-std::vector<int> HeadlessWindowSystem::SelectedLines(int id) const {
-  const Window& window = ControlWindow(id);
-  std::vector<int> lines;
-  for (std::size_t line = 0; line < window.selected.size(); ++line) {
-    if (window.selected[line]) lines.push_back(static_cast<int>(line));
-  }
-  return lines;
-}
-
-bool HeadlessWindowSystem::Enabled(int id) const { return ControlWindow(id).enabled; }
-
-std::vector<WString> HeadlessWindowSystem::TabCaptions() const {
-  return windows_.at(TabWindow()).items;
-}
-
-int HeadlessWindowSystem::SelectedTab() const { return windows_.at(TabWindow()).current; }
-
-std::vector<int> HeadlessWindowSystem::Dialogs() const {
-  std::vector<int> ids;
-  for (const auto& [handle, window] : windows_) {
-    if (window.kind == Kind::kDialog) ids.push_back(window.dialog->Template().id);
-  }
-  return ids;
 }
 
 Rect HeadlessWindowSystem::PageRect() const {

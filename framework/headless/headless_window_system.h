@@ -25,6 +25,10 @@ class HeadlessWindowSystem final : public WindowSystem {
   void Click(int id);                   // a button or a check box
   void ChooseItem(int id, int index);   // a combo box line
   void ClickLine(int id, int index);    // a list box line
+  // An arrow key in a list box: the focus line moves, the selection stays, the list notifies.
+  void MoveCaret(int id, int index);
+  // A key pressed while the modal dialog has the focus, with Ctrl and Shift as given.
+  void PressKey(int virtualKey, bool control = false, bool shift = false);
   void SelectTab(int index);            // a click on a tab of the tab control
   void PressOk();                       // the dialog's OK
   void Close();                         // any other way of closing
@@ -40,6 +44,12 @@ class HeadlessWindowSystem final : public WindowSystem {
   bool Enabled(int id) const;
   std::vector<WString> TabCaptions() const;
   int SelectedTab() const;
+  // The id of the control with the keyboard focus, as the dialog manager last moved it.
+  int FocusedId() const;
+  int TopIndex(int id) const { return ControlWindow(id).top; }
+  int HorizontalExtent(int id) const { return ControlWindow(id).extent; }
+  // The control's rectangle in its dialog's client coordinates.
+  Rect ControlRect(int id) const;
   // Template ids of the dialog windows that exist, oldest first.
   std::vector<int> Dialogs() const;
   // The rectangle of the newest child dialog, in its parent's client coordinates.
@@ -66,6 +76,10 @@ class HeadlessWindowSystem final : public WindowSystem {
   void RemoveOnePendingMessage() override {}
   Rect LayoutArea(Handle dialog) override;
   void FitTabDisplayArea(Handle, Handle, int, int) override {}
+  std::vector<Handle> Children(Handle window) override;
+  void FocusFirstControl(Handle dialog, Handle page, Handle fallback) override;
+  // Every character is taken as 6 pixels wide.
+  int TextWidth(Handle, WStringView text) override { return static_cast<int>(text.size()) * 6; }
 
  private:
   enum class Kind { kDialog, kButton, kEdit, kStatic, kListBox, kComboBox, kTab };
@@ -85,6 +99,8 @@ class HeadlessWindowSystem final : public WindowSystem {
     std::vector<WString> items;
     std::vector<bool> selected;
     int current = -1;  // selection of a combo box or tab control, caret of a list box
+    int top = 0;       // first line a list box shows
+    int extent = 0;    // how far a list box scrolls across
     bool ended = false;
     int result = 0;
   };
@@ -103,6 +119,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   std::map<Handle, Window> windows_;
   Handle next_ = 0x10;
   Handle modal_ = kNoHandle;
+  Handle focus_ = kNoHandle;
 };
 
 }  // namespace lectavo

@@ -157,8 +157,16 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       }
       return dialog->HandleInitDialog() ? TRUE : FALSE;
     }
-    case WM_COMMAND:
+    case WM_COMMAND: {
+      // The dialog manager reports Enter on a page's button to the dialog the page lies on;
+      // the command belongs to the page, whose button it is.
+      const auto control = reinterpret_cast<HWND>(lParam);
+      if (control != nullptr && GetParent(control) != window && IsChild(window, control)) {
+        ::SendMessageW(GetParent(control), WM_COMMAND, wParam, lParam);
+        return TRUE;
+      }
       return dialog != nullptr && dialog->HandleCommand(LOWORD(wParam), HIWORD(wParam));
+    }
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
       std::intptr_t result = 0;
@@ -178,6 +186,42 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   }
 }
 
+// The modal dialog of this thread sees every key pressed in it before its dialog loop does.
+thread_local Dialog* keyDialog = nullptr;
+
+// Wine's multiple-selection list toggles its focus line on Space without telling its parent,
+// as it does for a click; the page hears of it afterwards, the same way. A second notice of
+// a change already made changes nothing.
+void NotifySpaceInList(const MSG& message) {
+  wchar_t name[16] = {};
+  GetClassNameW(message.hwnd, name, 16);
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(message.hwnd, GWL_STYLE));
+  if (message.wParam != VK_SPACE || lstrcmpiW(name, L"ListBox") != 0 ||
+      (style & LBS_MULTIPLESEL) == 0 || (style & LBS_NOTIFY) == 0) {
+    return;
+  }
+  PostMessageW(GetParent(message.hwnd), WM_COMMAND,
+               MAKEWPARAM(GetDlgCtrlID(message.hwnd), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(message.hwnd));
+}
+
+LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam) {
+  auto* message = reinterpret_cast<MSG*>(lParam);
+  if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_KEYDOWN) {
+    NotifySpaceInList(*message);
+  }
+  if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_KEYDOWN &&
+      keyDialog != nullptr) {
+    const HWND dialog = Hwnd(keyDialog->GetSafeHwnd());
+    if (dialog != nullptr && (message->hwnd == dialog || IsChild(dialog, message->hwnd)) &&
+        keyDialog->HandleKey(static_cast<int>(message->wParam), GetKeyState(VK_CONTROL) < 0,
+                             GetKeyState(VK_SHIFT) < 0)) {
+      message->message = WM_NULL;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
 Win32WindowSystem::Win32WindowSystem(Handle instance) : instance_(instance) {
@@ -188,9 +232,15 @@ Win32WindowSystem::Win32WindowSystem(Handle instance) : instance_(instance) {
 int Win32WindowSystem::RunModal(Dialog& dialog) {
   const std::vector<DWORD> memory = BuildTemplate(dialog.Template(), false);
   Creation creation{&dialog, this};
-  return static_cast<int>(DialogBoxIndirectParamW(
+  Dialog* const outer = keyDialog;
+  keyDialog = &dialog;
+  HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId());
+  const auto result = static_cast<int>(DialogBoxIndirectParamW(
       reinterpret_cast<HINSTANCE>(instance_), reinterpret_cast<LPCDLGTEMPLATEW>(memory.data()),
       nullptr, DialogProc, reinterpret_cast<LPARAM>(&creation)));
+  if (hook != nullptr) UnhookWindowsHookEx(hook);
+  keyDialog = outer;
+  return result;
 }
 
 Handle Win32WindowSystem::CreateChildDialog(Dialog& dialog, Handle parent) {
@@ -268,6 +318,34 @@ Handle Win32WindowSystem::LoadSmallIcon(int resourceId) {
   return reinterpret_cast<Handle>(
       LoadImageW(reinterpret_cast<HINSTANCE>(instance_), MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+}
+
+std::vector<Handle> Win32WindowSystem::Children(Handle window) {
+  std::vector<Handle> children;
+  for (HWND child = GetWindow(Hwnd(window), GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    children.push_back(ToHandle(child));
+  }
+  return children;
+}
+
+void Win32WindowSystem::FocusFirstControl(Handle dialog, Handle page, Handle fallback) {
+  HWND first = GetNextDlgTabItem(Hwnd(page), nullptr, FALSE);
+  if (first == nullptr || !IsChild(Hwnd(page), first)) first = Hwnd(fallback);
+  ::SendMessageW(Hwnd(dialog), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+}
+
+int Win32WindowSystem::TextWidth(Handle window, WStringView text) {
+  HDC dc = GetDC(Hwnd(window));
+  if (dc == nullptr) return 0;
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(Hwnd(window), WM_GETFONT, 0, 0));
+  HGDIOBJ old = font != nullptr ? SelectObject(dc, font) : nullptr;
+  SIZE size{};
+  GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()),
+                        static_cast<int>(text.size()), &size);
+  if (old != nullptr) SelectObject(dc, old);
+  ReleaseDC(Hwnd(window), dc);
+  return size.cx;
 }
 
 void Win32WindowSystem::RemoveOnePendingMessage() {

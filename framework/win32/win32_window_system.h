@@ -30,6 +30,9 @@ class Win32WindowSystem final : public WindowSystem {
   void CenterWindow(Handle window) override;
   Handle LoadSmallIcon(int resourceId) override;
   void RemoveOnePendingMessage() override;
+  std::vector<Handle> Children(Handle window) override;
+  void FocusFirstControl(Handle dialog, Handle page, Handle fallback) override;
+  int TextWidth(Handle window, WStringView text) override;
   Rect LayoutArea(Handle dialog) override;
   void FitTabDisplayArea(Handle dialog, Handle tab, int widthDialogUnits,
                          int heightDialogUnits) override;

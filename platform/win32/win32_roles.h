@@ -9,6 +9,7 @@
 #include "platform/power.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
+#include "platform/single_instance.h"
 #include "platform/sound.h"
 #include "platform/user_interface.h"
 
@@ -61,6 +62,20 @@ class Win32UserInterface final : public UserInterface {
                                 std::intptr_t lParam) override;
 };
 
+class Win32SingleInstance final : public SingleInstance {
+ public:
+  Win32SingleInstance() = default;
+  ~Win32SingleInstance() override;
+  Win32SingleInstance(const Win32SingleInstance&) = delete;
+  Win32SingleInstance& operator=(const Win32SingleInstance&) = delete;
+
+  bool Claim(WStringView name) override;
+  bool Raise(WStringView caption) override;
+
+ private:
+  void* mutex_ = nullptr;
+};
+
 class Win32Sound final : public Sound {
  public:
   bool Play(WStringView path, std::uint32_t flags) override;
@@ -85,8 +100,8 @@ class Win32CodePage final : public CodePage {
  public:
   int ToWide(const char* source, int sourceLength, WChar* destination,
              int destinationLength) override;
-  int ToAnsi(const WChar* source, int sourceLength, char* destination,
-             int destinationLength) override;
+  int ToAnsi(const WChar* source, int sourceLength, char* destination, int destinationLength,
+             std::uint32_t flags) override;
 };
 
 }  // namespace lectavo

@@ -212,5 +212,68 @@ TEST_F(AccountsPageTest, SharedNamesThatDoNotFitAreUnmarkedNeverCut) {
   EXPECT_EQ(StoredAccounts(), name + u"\t");
 }
 
+// The focus line moves with the arrow keys, which notify as a click does: only a real change
+// of the line's selection chooses or unchooses; the list keeps its focus line after a refill.
+TEST_F(AccountsPageTest, OnlyARealSelectionChangeChoosesAndTheFocusLineStays) {
+  struct Step {
+    bool click;  // else the focus line moves there
+    int line;
+  };
+  struct Case {
+    const char* name;
+    std::vector<WString> stores;
+    std::vector<Step> steps;
+    std::vector<int> markedAfter;
+    WString stored;
+    const WChar* hint;  // nullptr: the usual German hint
+  };
+  const Case cases[] = {
+      {"arrows choose nothing", {u"A", u"B", u"C", u"D"}, {{false, 2}, {false, 3}, {false, 0}},
+       {1}, u"B\t", nullptr},
+      {"click after arrows", {u"A", u"B", u"C", u"D"}, {{false, 3}, {true, 3}}, {1, 3},
+       u"B\tD\t", nullptr},
+      {"a name holding a TAB cannot be chosen", {u"Privat\tArbeit", u"B"},
+       {{true, 0}, {false, 1}}, {1}, u"B\t",
+       u"Dieses Konto kann nicht gewählt\nwerden: sein Name enthält ein\nTAB-Zeichen."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ConfigHarness t;
+    t.PutRecord();
+    t.registry.PutText(kSettingsKey, u"StrAccounts", u"B\t");
+    for (const WString& name : c.stores) t.messaging.stores.push_back({name, {}});
+    t.RunProgram([&c](HeadlessWindowSystem& user) {
+      user.SelectTab(kAccountsTab);
+      EXPECT_EQ(user.Selection(kAccountListId), 0) << "opens at its first line";
+      EXPECT_EQ(user.TopIndex(kAccountListId), 0);
+      for (const Step& step : c.steps) {
+        if (step.click) {
+          user.ClickLine(kAccountListId, step.line);
+        } else {
+          user.MoveCaret(kAccountListId, step.line);
+        }
+        EXPECT_EQ(user.Selection(kAccountListId), step.line) << "the focus line stays";
+      }
+      EXPECT_EQ(user.SelectedLines(kAccountListId), c.markedAfter);
+      EXPECT_EQ(user.Text(kAccountHintId), c.hint != nullptr ? c.hint : kGermanHint);
+      user.PressOk();
+    });
+    EXPECT_EQ(t.registry.Text(kSettingsKey, u"StrAccounts"), c.stored);
+  }
+}
+
+TEST_F(AccountsPageTest, ListScrollsAcrossTheWidestName) {
+  PutRecord(kDefaultSpeak | kEnglish);
+  Stores({u"A", WString(90, u'x'), u"B\tC"});
+  Confirm([](HeadlessWindowSystem& user) {
+    // Six pixels a character headless, six more after the text.
+    EXPECT_EQ(user.HorizontalExtent(kAccountListId), 90 * 6 + 6);
+    user.ClickLine(kAccountListId, 2);
+    EXPECT_EQ(user.Text(kAccountHintId),
+              u"This account cannot be chosen: its name contains a TAB character.");
+  });
+  EXPECT_EQ(StoredAccounts(), u"");
+}
+
 }  // namespace
 }  // namespace lectavo

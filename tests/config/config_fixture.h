@@ -11,10 +11,12 @@
 #include "config/config_app.h"
 #include "framework/headless/headless_window_system.h"
 #include "settings/settings_store.h"
+#include "tests/support/fake_clock.h"
 #include "tests/support/fake_code_page.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_messaging.h"
 #include "tests/support/fake_registry.h"
+#include "tests/support/fake_single_instance.h"
 #include "tests/support/fake_user_interface.h"
 #include "tests/support/text.h"
 
@@ -60,7 +62,10 @@ class ConfigHarness {
   fake::FakeUserInterface userInterface;
   HeadlessWindowSystem windows;
   fake::FakeMessaging messaging;
-  ConfigApp application{registry, files, codePage, userInterface, windows, messaging};
+  fake::FakeSingleInstance instance;
+  fake::FakeClock clock;
+  ConfigApp application{registry, files,     codePage, userInterface,
+                        windows,  messaging, instance, clock};
   bool dialogShown = false;
 };
 

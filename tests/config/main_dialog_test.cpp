@@ -1,5 +1,8 @@
 // The main dialog and its tab control: seven captions in the start-up language, the Read page
 // first, one page at a time, and every change kept across tab switches until OK.
+#include "config/accounts_page.h"
+#include "config/config_dialog.h"
+#include "config/page_layout.h"
 #include "tests/config/config_fixture.h"
 
 namespace lectavo {
@@ -104,6 +107,72 @@ TEST_F(ConfigTest, PageThatCannotBeMadeLeavesTheDialogUsable) {
     user.PressOk();
   });
   EXPECT_EQ(Stored(u"ValSpeak"), kDefaultSpeak);
+}
+
+TEST_F(ConfigTest, CtrlKeysStepThroughThePagesWrappingAroundIntoTheFirstControl) {
+  struct Case {
+    const char* name;
+    int from;
+    int key;
+    bool control, shift;
+    int to;
+    int focusedId;  // 0: the focus was not moved
+  };
+  const Case cases[] = {
+      {"Ctrl+Tab", 1, kVkTab, true, false, 2, 1000},
+      {"Ctrl+Shift+Tab wraps to the last", 0, kVkTab, true, true, 6, kTabControlId},
+      {"Ctrl+PageDown wraps to the first", 6, kVkPageDown, true, false, 0, 1023},
+      {"Ctrl+PageUp", 4, kVkPageUp, true, false, 3, 1008},
+      {"Tab alone is the dialog's own", 1, kVkTab, false, false, 1, 0},
+      {"PageDown alone is the control's own", 1, kVkPageDown, false, true, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ConfigHarness t;
+    t.PutRecord();
+    t.RunProgram([&c](HeadlessWindowSystem& user) {
+      user.SelectTab(c.from);
+      user.PressKey(c.key, c.control, c.shift);
+      EXPECT_EQ(user.SelectedTab(), c.to);
+      EXPECT_EQ(user.Dialogs().back(), (std::vector<int>{136, 132, 137, 138, 134, 133, 131})[c.to]);
+      EXPECT_EQ(user.FocusedId(), c.focusedId);
+    });
+  }
+}
+
+TEST(PageLayoutTest, ControlsFollowAWiderPageByWhereTheyStand) {
+  struct Case {
+    const char* name;
+    std::int16_t x, cx;
+    Follow follow;
+  };
+  const Case cases[] = {
+      {"spans the page", 4, 124, Follow::kWidens},
+      {"reaches the right edge from the left half", 28, 98, Follow::kWidens},
+      {"at the right edge", 106, 22, Follow::kMoves},
+      {"centred", 30, 72, Follow::kCentres},
+      {"centred but for a unit", 11, 112, Follow::kCentres},
+      {"left", 4, 100, Follow::kStays},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ControlTemplate control{1, ControlKind::kStatic, 0, u"", c.x, 0, c.cx, 10};
+    EXPECT_EQ(HorizontalFollow(control, 132), c.follow);
+  }
+}
+
+// Headless the display area is 384 pixels wide and a page template 264 or 268.
+TEST_F(ConfigTest, PagesUseTheWholeDisplayArea) {
+  PutRecord();
+  RunProgram([](HeadlessWindowSystem& user) {
+    EXPECT_EQ(user.ControlRect(1004).right, 126 * 2 + 120) << "widened";
+    user.SelectTab(0);
+    EXPECT_EQ(user.ControlRect(1008).left, 106 * 2 + 120) << "moved";
+    EXPECT_EQ(user.ControlRect(1023).left, 30 * 2 + 60) << "centred";
+    EXPECT_EQ(user.ControlRect(1024).right, 104 * 2) << "stays";
+    user.SelectTab(5);
+    EXPECT_EQ(user.ControlRect(kAccountListId).right, 384 - 8);
+  });
 }
 
 }  // namespace

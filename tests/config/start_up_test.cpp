@@ -86,5 +86,38 @@ TEST_F(ConfigTest, SaveFailureIsToldInTheLanguageChosenInThisRun) {
   EXPECT_EQ(Stored(u"ValSpeak"), kDefaultSpeak | kEnglish) << "values before the failing one stay";
 }
 
+// A double tap starts the program twice: the second start shows the first one's dialog, which
+// may still be on its way, and ends without reading or writing the record.
+TEST_F(ConfigTest, SecondStartRaisesTheRunningDialogAndTouchesNothing) {
+  struct Case {
+    const char* name;
+    int raisesUntilShown;
+    std::size_t sleeps;
+    std::size_t raised;
+  };
+  const Case cases[] = {{"dialog shown", 0, 0, 1},
+                       {"dialog shown a moment later", 3, 3, 1},
+                       {"the first ends without a dialog", 1000, 50, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ConfigHarness t;
+    t.PutRecord();
+    t.registry.log.clear();
+    t.instance.heldElsewhere = {u"Lectavo_Config"};
+    t.instance.dialogs = {u"  Lectavo"};
+    t.instance.raisesUntilShown = c.raisesUntilShown;
+    t.RunProgram(nullptr);
+    EXPECT_FALSE(t.dialogShown);
+    EXPECT_TRUE(t.registry.log.empty()) << "the record is neither read nor written";
+    EXPECT_EQ(t.clock.sleeps.size(), c.sleeps);
+    EXPECT_EQ(t.instance.raised.size(), c.raised);
+  }
+  ConfigHarness first;
+  first.PutRecord();
+  first.RunProgram(nullptr);
+  EXPECT_TRUE(first.dialogShown);
+  EXPECT_EQ(first.instance.claimed, (std::vector<WString>{u"Lectavo_Config"}));
+}
+
 }  // namespace
 }  // namespace lectavo

@@ -13,10 +13,12 @@
 #include "config/config_app.h"
 #include "framework/headless/headless_window_system.h"
 #include "settings/settings_store.h"
+#include "tests/support/fake_clock.h"
 #include "tests/support/fake_code_page.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_messaging.h"
 #include "tests/support/fake_registry.h"
+#include "tests/support/fake_single_instance.h"
 #include "tests/support/fake_user_interface.h"
 
 namespace lectavo {
@@ -43,7 +45,8 @@ WString Shown(fake::FakeCodePage& codePage, const std::string& bytes) {
 // What a save must write for the field's text.
 std::string Saved(fake::FakeCodePage& codePage, const WString& text) {
   std::vector<char> ansi(text.size() + 1);
-  Check(codePage.ToAnsi(text.c_str(), -1, ansi.data(), static_cast<int>(ansi.size())) ==
+  Check(codePage.ToAnsi(text.c_str(), -1, ansi.data(), static_cast<int>(ansi.size()),
+                       kNoBestFit) ==
         static_cast<int>(ansi.size()));
   return std::string(ansi.data());
 }
@@ -140,7 +143,10 @@ class Session {
   fake::FakeUserInterface userInterface_;
   HeadlessWindowSystem windows_;
   fake::FakeMessaging messaging_;
-  ConfigApp application_{registry_, files_, codePage_, userInterface_, windows_, messaging_};
+  fake::FakeSingleInstance instance_;
+  fake::FakeClock clock_;
+  ConfigApp application_{registry_, files_,     codePage_, userInterface_,
+                         windows_,  messaging_, instance_, clock_};
 };
 
 }  // namespace

@@ -1,0 +1,116 @@
+// Lectavo_Config.exe under Wine for a person's hands: a record and message stores in Wine's
+// registry, the program started on them, its dialog, its tab control and the page shown.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/win32/win32_roles.h"
+#include "settings/settings_store.h"
+#include "standins/messaging/standin_messaging.h"
+#include "tests/wine/support/device.h"
+#include "tests/wine/support/input.h"
+#include "tests/wine/support/ui_driver.h"
+
+namespace lectavo {
+
+class ConfigUserTest : public ::testing::Test {
+ public:
+  static constexpr const wchar_t* kCaption = L"  Lectavo";
+  static constexpr const wchar_t* kKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
+  static constexpr const wchar_t* kNote = L"C:\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT";
+  static constexpr DWORD kEnglish = 1u << 22;
+  static constexpr int kTabs = 999;
+
+  void SetUp() override {
+    Clean();
+    CreateDirectoryW(L"C:\\ORBA-GMBH", nullptr);
+    CreateDirectoryW(L"C:\\ORBA-GMBH\\Lectavo", nullptr);
+  }
+  void TearDown() override {
+    if (dialog != nullptr) wine::Close(dialog);
+    if (program != nullptr) program->WaitForExit(10000);
+    Clean();
+  }
+  static void Clean() {
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMessageStoresKey);
+    DeleteFileW(kNote);
+  }
+
+  // The install defaults as the setup writes them, with ValSpeak and StrAccounts as given.
+  void PutRecord(DWORD speak = kDefaultSpeak, const std::wstring& accounts = L"") {
+    SettingsRecord record;
+    record.ValSpeak = speak;
+    record.ValUsedLang = kDefaultUsedLang;
+    record.ValWaitStart = kDefaultWaitStart;
+    record.ValAnswerTime = kDefaultAnswerTime;
+    std::u16string_view(u"C:\\Lectavo\\").copy(record.StrLangPath, 11);
+    std::copy(accounts.begin(), accounts.end(), record.StrAccounts);
+    ASSERT_EQ(store.SaveSettings(record), 0);
+    ASSERT_EQ(store.SaveLangPath(record), 0);
+  }
+  // The device's message stores, in this order.
+  static void PutStores(const std::vector<std::wstring>& names) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      device::WriteText(kMessageStoresKey, std::to_wstring(i + 1), names[i]);
+    }
+  }
+  static std::wstring Stored(const wchar_t* name) {
+    return device::ReadText(kKey, name).value_or(L"(none)");
+  }
+  static DWORD Speak() {
+    const auto value = device::ReadValue(kKey, L"ValSpeak");
+    DWORD speak = 0;
+    if (value && value->bytes.size() == sizeof speak) std::memcpy(&speak, value->bytes.data(), 4);
+    return speak;
+  }
+
+  static FILETIME LastWrite() {
+    FILETIME written{};
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+      RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, &written);
+      RegCloseKey(key);
+    }
+    return written;
+  }
+
+  // Starts the program and waits for its dialog; when tab is given, selects it.
+  void Open(std::optional<int> tab = std::nullopt) {
+    program = std::make_unique<wine::Program>(wine::PackagePath(L"Lectavo_Config.exe"));
+    ASSERT_TRUE(program->Started());
+    dialog = wine::WaitForDialog(program->Id(), kCaption, 30000);
+    ASSERT_NE(dialog, nullptr);
+    if (tab) wine::SelectTab(Tabs(), *tab);
+  }
+  HWND Tabs() const { return wine::FindControl(dialog, kTabs); }
+  // The page shown: the dialog's child dialog.
+  HWND Page() const { return FindWindowExW(dialog, nullptr, L"#32770", nullptr); }
+  HWND Item(int id) const { return GetDlgItem(Page(), id); }
+  // True when the focus lies on the control or inside it (a combo box's edit).
+  bool Focused(HWND control) const {
+    const HWND focus = wine::FocusOf(dialog);
+    return focus != nullptr && (focus == control || IsChild(control, focus));
+  }
+  // Ends the dialog with its OK button and waits for the program's end.
+  void Confirm() {
+    wine::Click(GetDlgItem(dialog, IDOK));
+    EXPECT_TRUE(program->WaitForExit(10000));
+    dialog = nullptr;
+  }
+
+  Win32Registry registry;
+  SettingsStore store{registry};
+  std::unique_ptr<wine::Program> program;
+  HWND dialog = nullptr;
+};
+
+}  // namespace lectavo

@@ -1,0 +1,146 @@
+// Lectavo_Config.exe under Wine driven by keyboard and mouse as a person drives it: keys that
+// pass the program's dialog loop, chords and clicks through the system's input, a second start.
+#include "tests/wine/config/config_user_fixture.h"
+
+#include <functional>
+
+namespace lectavo {
+namespace {
+
+using namespace lectavo::wine;
+
+class DialogKeysWineTest : public ConfigUserTest {
+ public:
+  // Selects everything in the note and types text in its place.
+  void TypeNote(const wchar_t* text) {
+    HWND note = Item(1008);
+    ASSERT_TRUE(FocusControl(dialog, note));
+    SendMessageW(note, EM_SETSEL, 0, -1);
+    PostText(note, text);
+  }
+  void PressEnterOnSave() {
+    ASSERT_TRUE(FocusControl(dialog, Item(IDOK)));
+    PostKey(Item(IDOK), VK_RETURN);
+  }
+  static std::string Note() { return device::Content(kNote).value_or("<none>"); }
+  bool Chord(std::initializer_list<WORD> keys) { return SendChord(dialog, keys); }
+};
+
+TEST_F(DialogKeysWineTest, KeysOnEveryPageDoWhatTheyPromiseAndTheDialogStaysOpen) {
+  struct Case {
+    const char* name;
+    int tab;       // the page opened first
+    int focusId;   // the control focused first; kTabs for the tab control
+    std::function<void(DialogKeysWineTest&)> keys;
+    int tabAfter;
+    int focusIdAfter;  // where the focus is afterwards
+    const char* note;  // the note file afterwards
+  };
+  const Case cases[] = {
+      {"Enter on the save button saves the note", 3, 1008,
+       [](DialogKeysWineTest& t) {
+         t.TypeNote(L"Hallo");
+         t.PressEnterOnSave();
+       },
+       3, IDOK, "Hallo"},
+      {"Enter in the note starts a line stored as CR LF", 3, 1008,
+       [](DialogKeysWineTest& t) {
+         t.TypeNote(L"a");
+         PostKey(t.Item(1008), VK_RETURN);
+         ASSERT_TRUE(WaitFor([&] { return Text(t.Item(1008)) == L"a\r\n"; }));
+         PostText(t.Item(1008), L"b");
+         t.PressEnterOnSave();
+       },
+       3, IDOK, "a\r\nb"},
+      {"Ctrl+Tab: the next page, focus on its first control", 1, 1002,
+       [](DialogKeysWineTest& t) { EXPECT_TRUE(t.Chord({VK_CONTROL, VK_TAB})); }, 2, 1000,
+       "<none>"},
+      {"Ctrl+Shift+Tab from the first page wraps to the last", 0, 1008,
+       [](DialogKeysWineTest& t) { EXPECT_TRUE(t.Chord({VK_CONTROL, VK_SHIFT, VK_TAB})); }, 6,
+       kTabs, "<none>"},
+      {"Ctrl+PageDown from the last page wraps to the first", 6, kTabs,
+       [](DialogKeysWineTest& t) { EXPECT_TRUE(t.Chord({VK_CONTROL, VK_NEXT})); }, 0, 1023,
+       "<none>"},
+      {"Ctrl+PageUp from the note: the page before, the note not saved", 4, 1008,
+       [](DialogKeysWineTest& t) {
+         EXPECT_TRUE(t.Chord({VK_CONTROL, VK_PRIOR}));
+         ASSERT_TRUE(WaitFor([&] { return SelectedTab(t.Tabs()) == 3; }));
+         t.TypeNote(L"x");
+         EXPECT_TRUE(t.Chord({VK_CONTROL, VK_PRIOR}));
+       },
+       2, 1000, "<none>"},
+      {"arrow keys in the accounts list choose nothing; Space toggles", 5, 1006,
+       [](DialogKeysWineTest& t) {
+         for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_UP, VK_SPACE}) PostKey(t.Item(1006), key);
+         ASSERT_TRUE(WaitFor([&] { return SendMessageW(t.Item(1006), LB_GETSEL, 2, 0) > 0; }));
+         EXPECT_EQ(SelectedLines(t.Item(1006)), (std::vector<int>{1, 2}));
+       },
+       5, 1006, "<none>"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PutRecord(kDefaultSpeak, L"B\t");
+    PutStores({L"A", L"B", L"C", L"D", L"E"});
+    Open(c.tab);
+    ASSERT_TRUE(FocusControl(dialog, c.focusId == kTabs ? Tabs() : Item(c.focusId)));
+    c.keys(*this);
+    EXPECT_TRUE(WaitFor([&] { return SelectedTab(Tabs()) == c.tabAfter; }));
+    HWND expected = c.focusIdAfter == kTabs ? Tabs() : Item(c.focusIdAfter);
+    EXPECT_TRUE(WaitFor([&] { return expected != nullptr && Focused(expected); }));
+    RECT caption{};
+    EXPECT_TRUE(TabRect(Tabs(), c.tabAfter, &caption)) << "the selected caption is in view";
+    EXPECT_TRUE(WaitFor([&] { return Note() == c.note; }, 1000)) << Note();
+    if (WaitForDialog(program->Id(), kCaption, 0) != dialog) {
+      ADD_FAILURE() << "the dialog closed";
+      program->WaitForExit(10000);
+      dialog = nullptr;
+      continue;
+    }
+    Confirm();
+    EXPECT_EQ(Stored(L"StrAccounts"), c.tab == 5 ? L"B\tC\t" : L"B\t");
+    DeleteFileW(kNote);
+  }
+}
+
+TEST_F(DialogKeysWineTest, ClickedTabsChangeThePageAfterTheArrowKeysDid) {
+  PutRecord();
+  Open();
+  HWND tabs = Tabs();
+  RECT general{};
+  ASSERT_TRUE(TabRect(tabs, 0, &general));
+  const POINT onGeneral{(general.left + general.right) / 2, (general.top + general.bottom) / 2};
+  ASSERT_TRUE(MouseClickUntil(tabs, onGeneral, [&] { return SelectedTab(tabs) == 0; }));
+  PostKey(tabs, VK_RIGHT);
+  ASSERT_TRUE(WaitFor([&] { return SelectedTab(tabs) == 1 && Item(1000) != nullptr; }));
+  ASSERT_TRUE(MouseClickUntil(tabs, onGeneral, [&] { return SelectedTab(tabs) == 0; }));
+  EXPECT_TRUE(WaitFor([&] { return Item(1024) != nullptr; })) << "the General page is shown";
+}
+
+TEST_F(DialogKeysWineTest, SecondStartRaisesTheFirstDialogAndEndsWithoutStoring) {
+  PutRecord();
+  Open();
+  // Another window in front, as after the user went elsewhere.
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                               200, 100, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == other; }));
+  const FILETIME before = LastWrite();
+  Program second(PackagePath(L"Lectavo_Config.exe"));
+  ASSERT_TRUE(second.Started());
+  EXPECT_TRUE(second.WaitForExit(15000)) << "the second start ends by itself";
+  EXPECT_EQ(TopLevelWindows(second.Id()).size(), 0u) << "and shows nothing";
+  const FILETIME after = LastWrite();
+  EXPECT_EQ(CompareFileTime(&before, &after), 0) << "nor stores anything";
+  EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == dialog; }))
+      << "the first dialog is in front";
+  DestroyWindow(other);
+
+  // The one dialog stores what the user changed in it.
+  HWND readOn = Item(1000);
+  ASSERT_TRUE(MouseClickUntil(readOn, Middle(readOn), [&] { return CheckState(readOn) == 0; }));
+  Confirm();
+  EXPECT_EQ(Speak(), kDefaultSpeak & ~(1u << 27));
+}
+
+}  // namespace
+}  // namespace lectavo

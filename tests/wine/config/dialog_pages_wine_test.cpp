@@ -1,0 +1,145 @@
+// What each page of Lectavo_Config.exe shows under Wine: its English texts, a page that fills
+// the dialog, the accounts list under the mouse, the note's bytes for a character that the
+// code page lacks.
+#include <algorithm>
+
+#include "tests/wine/config/config_user_fixture.h"
+
+namespace lectavo {
+namespace {
+
+using namespace lectavo::wine;
+
+class DialogPagesWineTest : public ConfigUserTest {
+ public:
+  // A mouse click on a line of the accounts list; the line must change its mark.
+  bool ClickLine(int line) {
+    HWND list = Item(1006);
+    const bool was = SendMessageW(list, LB_GETSEL, line, 0) > 0;
+    return MouseClickUntil(list, LineMiddle(list, line),
+                           [&] { return (SendMessageW(list, LB_GETSEL, line, 0) > 0) != was; });
+  }
+};
+
+TEST_F(DialogPagesWineTest, EveryPageShowsItsEnglishTexts) {
+  struct Case {
+    int tab;
+    int id;
+    const wchar_t* text;
+  };
+  const Case cases[] = {
+      {0, 1024, L"Wait after restart (1..99 sec)"},
+      {1, 1000, L" Activate reading"},
+      {1, 1004, L" Read contents"},
+      {2, 1000, L" Activating answer to e-mail"},
+      {2, 1007, L" Enclosing reference to answer"},
+      {2, 1025, L" Enclosing original text"},
+      {2, 1027, L"CC to"},
+      {2, 1028, L"Max. length of the\nanswer [min]"},
+      {3, IDOK, L"Save text for answer"},
+      {4, 1018, L"Speed (20..500)"},
+      {4, 1019, L"Pitch (50..200)"},
+      {4, 1020, L"Volume (0..100)"},
+      {4, 1021, L" Standard language"},
+      {4, 1005, L" German masculine voice"},
+      {5, 1014, L"Select or deselect the appropriate Outlook account for the speech output."},
+  };
+  PutRecord(kDefaultSpeak | kEnglish);
+  Open();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    SelectTab(Tabs(), c.tab);
+    ASSERT_TRUE(WaitFor([&] { return Item(c.id) != nullptr; }));
+    EXPECT_EQ(Text(Item(c.id)), c.text);
+  }
+}
+
+// No empty third: something on every page reaches its right edge, and the About texts
+// stand in its middle.
+TEST_F(DialogPagesWineTest, EveryPageFillsTheWidthOfTheDialog) {
+  PutRecord();
+  Open();
+  for (int tab = 0; tab < 7; ++tab) {
+    SCOPED_TRACE(tab);
+    SelectTab(Tabs(), tab);
+    HWND page = Page();
+    RECT area{};
+    GetClientRect(page, &area);
+    int right = 0;
+    for (HWND child = GetWindow(page, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      RECT r{};
+      GetWindowRect(child, &r);
+      MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+      right = std::max<int>(right, r.right);
+      if (tab == 6) {
+        EXPECT_NEAR(r.left + r.right, area.right, 4) << "centred";
+      }
+    }
+    EXPECT_GE(right, area.right - 12);
+  }
+}
+
+TEST_F(DialogPagesWineTest, AccountsListKeepsItsPlaceAndShowsLongNamesWhole) {
+  std::vector<std::wstring> stores;
+  for (int i = 0; i < 12; ++i) stores.push_back(L"Konto " + std::to_wstring(i));
+  stores[3] = L"Ein sehr langer Name eines Kontos, der weit über den Rand der Liste reicht";
+  PutStores(stores);
+  PutRecord(kDefaultSpeak, L"Konto 11\t");
+  Open(5);
+  HWND list = Item(1006);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 0) << "opens at its first line";
+  RECT client{};
+  GetClientRect(list, &client);
+  EXPECT_GT(SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0), client.right)
+      << "the long name can be scrolled into view";
+
+  ASSERT_TRUE(FocusControl(dialog, list));
+  PostKey(list, VK_END);
+  ASSERT_TRUE(WaitFor([&] { return SendMessageW(list, LB_GETCARETINDEX, 0, 0) == 11; }));
+  const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+  ASSERT_GT(top, 0);
+  ASSERT_TRUE(ClickLine(9));
+  EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), top) << "the list does not jump";
+  EXPECT_EQ(SendMessageW(list, LB_GETCARETINDEX, 0, 0), 9);
+  ASSERT_TRUE(ClickLine(10));
+  EXPECT_EQ(SelectedLines(list), (std::vector<int>{9, 10, 11}));
+  Confirm();
+  EXPECT_EQ(Stored(L"StrAccounts"), L"Konto 9\tKonto 10\tKonto 11\t");
+}
+
+TEST_F(DialogPagesWineTest, StoreWhoseNameHoldsATabIsListedButCannotBeChosen) {
+  PutStores({L"Privat\tArbeit", L"B"});
+  PutRecord(kDefaultSpeak | kEnglish);
+  Open(5);
+  HWND list = Item(1006);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(ListLines(list).size(), 2u);
+  HWND hint = Item(1014);
+  ASSERT_TRUE(MouseClickUntil(list, LineMiddle(list, 0), [&] {
+    return Text(hint).find(L"TAB") != std::wstring::npos;
+  })) << Text(hint);
+  EXPECT_TRUE(SelectedLines(list).empty());
+  ASSERT_TRUE(ClickLine(1));
+  EXPECT_EQ(SelectedLines(list), (std::vector<int>{1}));
+  Confirm();
+  EXPECT_EQ(Stored(L"StrAccounts"), L"B\t");
+}
+
+TEST_F(DialogPagesWineTest, NoteCharacterOutsideTheCodePageIsStoredAsQuestionMark) {
+  ASSERT_EQ(GetACP(), 1252u) << "the prefix's ANSI code page lacks U+0142";
+  PutRecord();
+  Open(3);
+  HWND note = Item(1008);
+  ASSERT_TRUE(FocusControl(dialog, note));
+  SendMessageW(note, EM_SETSEL, 0, -1);
+  PostText(note, L"\u0142\u00f6");
+  ASSERT_TRUE(WaitFor([&] { return Text(note) == L"\u0142\u00f6"; }));
+  HWND save = Item(IDOK);
+  ASSERT_TRUE(MouseClickUntil(save, Middle(save), [] { return device::Exists(kNote); }));
+  EXPECT_EQ(device::Content(kNote).value_or("<none>"), "?\xF6");
+}
+
+}  // namespace
+}  // namespace lectavo
