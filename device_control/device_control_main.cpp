@@ -149,7 +149,7 @@ int WakeSound() {
   waveOutReset(out);
   waveOutUnprepareHeader(out, &header, sizeof header);
   waveOutClose(out);
-  wprintf(L"sound device %s in %.1f s\n", done ? L"ready" : L"did not finish playing",
+  wprintf(L"sound device %ls in %.1f s\n", done ? L"ready" : L"did not finish playing",
           (GetTickCount() - started) / 1000.0);
   return done ? 0 : 1;
 }
