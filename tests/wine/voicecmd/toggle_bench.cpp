@@ -17,7 +17,7 @@
 namespace {
 
 // Pairs with prompts take seconds each; those without take a fraction.
-constexpr int kHeardPairs = 11;
+constexpr int kHeardPairs = 15;
 constexpr int kSilentPairs = 21;
 const wchar_t kKeyPath[] = L"SOFTWARE\\ORBA-GMBH\\Lectavo\\";
 constexpr DWORD kReadingOn = 0xE8323232;
