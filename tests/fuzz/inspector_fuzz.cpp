@@ -61,7 +61,8 @@ WString ConsumeName(FuzzedDataProvider& input) {
   names.insert(names.end(), {u"valspeak", u"", u"FlagReadOn ", u"set"});
   const auto pick = input.ConsumeIntegralInRange<std::size_t>(0, names.size());
   if (pick < names.size()) return names[pick];
-  const std::string bytes = input.ConsumeRandomLengthString(40);
+  std::string bytes = input.ConsumeRandomLengthString(40);
+  std::erase(bytes, '\0');
   return WString(bytes.begin(), bytes.end());
 }
 
@@ -73,9 +74,10 @@ WString ConsumeValue(FuzzedDataProvider& input) {
   const auto pick = input.ConsumeIntegralInRange<std::size_t>(0, std::size(kSamples) + 1);
   if (pick < std::size(kSamples)) return kSamples[pick];
   if (pick == std::size(kSamples)) return WString(input.ConsumeIntegralInRange(250, 260), u'a');
+  // A command line holds no zero character.
   WString text;
   for (std::uint8_t byte : input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange(0, 12))) {
-    text += byte < 0x80 ? static_cast<WChar>(byte) : static_cast<WChar>(0x100 + byte);
+    if (byte != 0) text += byte < 0x80 ? static_cast<WChar>(byte) : static_cast<WChar>(0x100 + byte);
   }
   return text;
 }
