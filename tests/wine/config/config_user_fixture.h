@@ -13,9 +13,9 @@
 
 #include "platform/win32/win32_roles.h"
 #include "settings/settings_store.h"
-#include "standins/messaging/standin_messaging.h"
 #include "tests/wine/support/device.h"
 #include "tests/wine/support/input.h"
+#include "tests/wine/support/messaging_library.h"
 #include "tests/wine/support/ui_driver.h"
 
 namespace lectavo {
@@ -30,6 +30,7 @@ class ConfigUserTest : public ::testing::Test {
 
   void SetUp() override {
     Clean();
+    ASSERT_TRUE(device::InstallMessagingLibrary());
     CreateDirectoryW(L"C:\\ORBA-GMBH", nullptr);
     CreateDirectoryW(L"C:\\ORBA-GMBH\\Lectavo", nullptr);
   }
@@ -40,7 +41,7 @@ class ConfigUserTest : public ::testing::Test {
   }
   static void Clean() {
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMessageStoresKey);
+    device::PutMessageStores({});
     DeleteFileW(kNote);
   }
 
@@ -56,12 +57,7 @@ class ConfigUserTest : public ::testing::Test {
     ASSERT_EQ(store.SaveSettings(record), 0);
     ASSERT_EQ(store.SaveLangPath(record), 0);
   }
-  // The device's message stores, in this order.
-  static void PutStores(const std::vector<std::wstring>& names) {
-    for (std::size_t i = 0; i < names.size(); ++i) {
-      device::WriteText(kMessageStoresKey, std::to_wstring(i + 1), names[i]);
-    }
-  }
+  static void PutStores(const std::vector<std::wstring>& names) { device::PutMessageStores(names); }
   static std::wstring Stored(const wchar_t* name) {
     return device::ReadText(kKey, name).value_or(L"(none)");
   }

@@ -1,13 +1,16 @@
-// The user's side of the headless windows: what a person does to the dialog, and what they see.
+// The user's side: what a test does as a user, and what the user sees.
 #include <stdexcept>
 #include <string>
 
 #include "framework/dialog.h"
+#include "framework/headless/headless_geometry.h"
 #include "framework/headless/headless_window_system.h"
-#include "framework/tab_ctrl.h"
 #include "framework/window_messages.h"
 
 namespace lectavo {
+
+using headless::ClientOrigin;
+using headless::Offset;
 
 Handle HeadlessWindowSystem::Control(int id) const {
   for (auto window = windows_.rbegin(); window != windows_.rend(); ++window) {
@@ -147,13 +150,11 @@ int HeadlessWindowSystem::FocusedId() const {
   return focused == nullptr ? 0 : focused->id;
 }
 
+// Only a page, which has no frame, is asked for.
 Rect HeadlessWindowSystem::ControlRect(int id) const {
   const Window& control = ControlWindow(id);
-  Point corner{control.rect.left, control.rect.top};
-  const Window& parent = windows_.at(control.parent);
-  const Point origin{parent.rect.left, parent.rect.top};
-  return {corner.x - origin.x, corner.y - origin.y, control.rect.right - origin.x,
-          control.rect.bottom - origin.y};
+  const Rect& page = windows_.at(control.parent).rect;
+  return Offset(control.rect, -page.left, -page.top);
 }
 
 std::vector<int> HeadlessWindowSystem::Dialogs() const {
@@ -162,6 +163,17 @@ std::vector<int> HeadlessWindowSystem::Dialogs() const {
     if (window.kind == Kind::kDialog) ids.push_back(window.dialog->Template().id);
   }
   return ids;
+}
+
+Rect HeadlessWindowSystem::PageRect() const {
+  for (auto window = windows_.rbegin(); window != windows_.rend(); ++window) {
+    if (window->second.kind == Kind::kDialog && window->second.parent != kNoHandle) {
+      const Window& parent = windows_.at(window->second.parent);
+      const Point origin = ClientOrigin(parent.rect, parent.parent == kNoHandle);
+      return Offset(window->second.rect, -origin.x, -origin.y);
+    }
+  }
+  throw std::out_of_range("no child dialog");
 }
 
 }  // namespace lectavo
