@@ -6,8 +6,6 @@ namespace lectavo {
 namespace {
 
 constexpr WChar kTab = u'\t';
-constexpr WChar kEnglishHint[] =
-    u"Select or deselect the appropriate Outlook account for the speech output.";
 constexpr WChar kGermanNoRoom[] =
     u"Kein Platz mehr für dieses Konto:\nbitte zuerst ein anderes Konto\nabwählen.";
 constexpr WChar kEnglishNoRoom[] = u"No room for this account: deselect another account first.";
@@ -39,7 +37,7 @@ bool AccountsPage::OnInitDialog() {
     lineFlags_.push_back(chosen ? 1 : 0);
   }
   FillList();
-  if (FlagDialogEnglish.Get(record_->ValSpeak) == 1) hint_.SetWindowText(kEnglishHint);
+  ShowDialogLanguage(*this, kAccountsPageTexts, record_->ValSpeak);
   return true;
 }
 
@@ -113,13 +111,7 @@ void AccountsPage::ShowHint(bool noRoom) {
     hint_.SetWindowText(english ? kEnglishNoRoom : kGermanNoRoom);
     return;
   }
-  if (english) {
-    hint_.SetWindowText(kEnglishHint);
-    return;
-  }
-  for (const ControlTemplate& control : Template().controls) {
-    if (control.id == kAccountHintId) hint_.SetWindowText(control.text);
-  }
+  hint_.SetWindowText(english ? kAccountHintText.english : kAccountHintText.german);
 }
 
 }  // namespace lectavo

@@ -2,6 +2,7 @@
 // It edits and stores nothing itself; OK ends it with IDOK, any other close with IDCANCEL.
 #pragma once
 
+#include "config/config_dialog_controls.h"
 #include "config/page_tab_ctrl.h"
 #include "config/text_source.h"
 #include "framework/dialog.h"
@@ -11,8 +12,6 @@
 namespace lectavo {
 
 extern const DialogTemplate kConfigDialogTemplate;
-
-inline constexpr int kTabControlId = 999;
 
 class ConfigDialog final : public Dialog {
  public:

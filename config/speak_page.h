@@ -4,7 +4,7 @@
 
 #include "config/text_source.h"
 #include "framework/dialog.h"
-#include "settings/settings_record.h"
+#include "settings/record_values.h"
 
 namespace lectavo {
 
@@ -15,12 +15,10 @@ class SpeakPage final : public Dialog {
   SpeakPage(SettingsRecord* record, TextSource* texts);
 
  private:
-  // A number field: its range as shown, and the half of ValSpeak it is stored in.
+  // A number field and the half of ValSpeak it shows doubled.
   struct Field {
     int id;
-    BitField half;
-    std::uint32_t lowest;
-    std::uint32_t highest;
+    HalvedField shown;
   };
   static const Field kSpeed;
   static const Field kPitch;

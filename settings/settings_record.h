@@ -16,10 +16,10 @@ struct SettingsRecord {
   std::uint32_t ValSpeak = 0;
   std::uint32_t ValAlive = 0;
   std::uint32_t ValUsedLang = 0;
-  std::uint32_t ValWaitStart = 0;    // seconds
-  std::uint32_t ValAnswerTime = 0;   // minutes
-  WChar StrAddressCC[256] = {};
-  WChar StrAccounts[256] = {};
+  std::uint32_t ValWaitStart = 0;   // seconds
+  std::uint32_t ValAnswerTime = 0;  // minutes
+  WChar StrAddressCC[kMaxTextLength + 1] = {};
+  WChar StrAccounts[kMaxTextLength + 1] = {};
   WChar StrLangPath[260] = {};
 };
 
@@ -27,7 +27,7 @@ struct SettingsRecord {
 struct TodaySettings {
   std::uint32_t ValSpeak = 0;
   std::uint32_t ValUsedLang = 0;
-  WChar StrAccounts[256] = {};
+  WChar StrAccounts[kMaxTextLength + 1] = {};
 };
 
 // The launcher reads only these.
@@ -36,7 +36,7 @@ struct LauncherSettings {
   std::uint32_t ValAlive = 0;
   std::uint32_t ValUsedLang = 0;
   std::uint32_t ValWaitStart = 0;
-  WChar StrAccounts[256] = {};
+  WChar StrAccounts[kMaxTextLength + 1] = {};
 };
 
 // A run of bits inside a 32-bit value.
@@ -72,11 +72,5 @@ inline constexpr BitField FlagReadContents{31, 1};
 // ValUsedLang.
 inline constexpr BitField LangNumber{0, 6};
 inline constexpr BitField LangListPos{6, 26};
-
-// Install defaults.
-inline constexpr std::uint32_t kDefaultSpeak = 0xE8323232;
-inline constexpr std::uint32_t kDefaultUsedLang = 1;
-inline constexpr std::uint32_t kDefaultWaitStart = 10;
-inline constexpr std::uint32_t kDefaultAnswerTime = 3;
 
 }  // namespace lectavo

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "config/answer_text_page.h"
+#include "config/answer_text_page_controls.h"
 #include "config/config_app.h"
 #include "framework/headless/headless_window_system.h"
 #include "settings/settings_store.h"
@@ -23,7 +24,6 @@ namespace lectavo {
 namespace {
 
 constexpr int kAnswerTextTab = 3;
-constexpr int kNoteId = 1008;
 constexpr std::size_t kDefaultNoteLength = 238;
 
 void Check(bool condition) {
@@ -74,7 +74,7 @@ class Session {
   void Open(HeadlessWindowSystem& user) {
     user.SelectTab(kAnswerTextTab);
     const std::optional<std::string> file = files_.Content(kAnswerTextPath);
-    const WString shown = user.Text(kNoteId);
+    const WString shown = user.Text(kNoteFieldId);
     if (file) {
       Check(shown == Shown(reference_, *file));
     } else {
@@ -87,7 +87,7 @@ class Session {
     while (input_.remaining_bytes() > 0) {
       switch (input_.ConsumeIntegralInRange(0, 3)) {
         case 0:
-          user.Erase(kNoteId);
+          user.Erase(kNoteFieldId);
           break;
         case 1: {
           WString typed;
@@ -97,7 +97,7 @@ class Session {
             const auto unit = input_.ConsumeIntegral<std::uint16_t>();
             if (unit != 0) typed += static_cast<WChar>(unit);
           }
-          user.Type(kNoteId, typed);
+          user.Type(kNoteFieldId, typed);
           break;
         }
         case 2:
@@ -116,10 +116,10 @@ class Session {
     failCreate_ = input_.ConsumeBool() && input_.ConsumeBool();
     const std::optional<std::string> before = files_.Content(kAnswerTextPath);
     const std::size_t boxes = userInterface_.boxes.size();
-    const WString text = user.Text(kNoteId);
+    const WString text = user.Text(kNoteFieldId);
     Check(text.size() <= static_cast<std::size_t>(kAnswerTextLength));
     user.Click(kIdOkButton);
-    Check(user.Text(kNoteId) == text);
+    Check(user.Text(kNoteFieldId) == text);
     if (failCreate_) {
       Check(files_.Content(kAnswerTextPath) == before);
       Check(userInterface_.boxes.size() == boxes + 1);

@@ -136,6 +136,24 @@ TEST_F(SettingsStoreTest, TextsOf255CharactersLoadAnd256Fail) {
   EXPECT_EQ(store.LoadSettings(record), 1);
 }
 
+// The table's sizes are what the loads read: a value of that many bytes, terminator included
+// for a text, loads; one character more fails.
+TEST_F(SettingsStoreTest, EveryValueReadsUpToTheSizeInTheTable) {
+  for (const RecordValue& value : kRecordValues) {
+    for (const std::uint32_t extra : {0u, static_cast<std::uint32_t>(sizeof(WChar))}) {
+      SCOPED_TRACE(testing::Message() << fake::Narrow(value.name) << " + " << extra);
+      std::vector<std::uint8_t> bytes(value.bytes + extra, 0x41);
+      if (value.type == ValueType::kText) bytes[bytes.size() - 1] = bytes[bytes.size() - 2] = 0;
+      registry.PutRaw(kKey, value.name, value.type == ValueType::kText ? kRegSz : kRegDword, bytes);
+      std::uint32_t number = 0;
+      WChar text[kMaxTextLength + 1] = {};
+      const int result = value.type == ValueType::kText ? store.LoadText(value.name, text)
+                                                        : store.LoadDword(value.name, number);
+      EXPECT_EQ(result, extra == 0 ? 0 : 1);
+    }
+  }
+}
+
 TEST_F(SettingsStoreTest, DwordStoredWithEightBytesFailsToRead) {
   PutComplete();
   registry.PutRaw(kKey, u"ValAnswerTime", kRegDword, std::vector<std::uint8_t>(8, 1));

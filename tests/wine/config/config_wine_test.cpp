@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "config/accounts_page_controls.h"
+#include "config/config_dialog_controls.h"
+#include "config/general_page_controls.h"
+#include "config/read_page_controls.h"
 #include "platform/win32/win32_roles.h"
 #include "settings/settings_store.h"
 #include "standins/messaging/standin_messaging.h"
@@ -102,20 +106,23 @@ TEST_F(ConfigWineTest, InstallDefaultsShowTheGermanCaptionsAndTheReadPage) {
   ASSERT_TRUE(program.Started());
   HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
   ASSERT_NE(dialog, nullptr);
-  HWND tab = FindControl(dialog, 999);
+  HWND tab = FindControl(dialog, kTabControlId);
   ASSERT_NE(tab, nullptr);
   EXPECT_EQ(TabCaptions(tab),
             (std::vector<std::wstring>{L"Allgemein", L"Vorlesen", L"Antworten", L"Antwort-Text",
                                        L"Sprechen", L"Konten", L"Info"}));
   EXPECT_EQ(SelectedTab(tab), 1);
-  const std::vector<std::pair<int, int>> boxes = {
-      {1000, 1}, {1001, 0}, {1002, 1}, {1003, 1}, {1004, 1}};
+  const std::vector<std::pair<int, int>> boxes = {{kReadOnId, 1},
+                                                  {kReadUnaskedId, 0},
+                                                  {kReadSenderId, 1},
+                                                  {kReadSubjectId, 1},
+                                                  {kReadContentsId, 1}};
   for (auto [id, checked] : boxes) {
     HWND box = FindControl(dialog, id);
     ASSERT_NE(box, nullptr) << id;
     EXPECT_EQ(CheckState(box), checked) << id;
   }
-  EXPECT_EQ(Text(FindControl(dialog, 1000)), L" Vorlesen aktivieren");
+  EXPECT_EQ(Text(FindControl(dialog, kReadOnId)), L" Vorlesen aktivieren");
   EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_de.bmp"));
   Close(dialog);
   EXPECT_TRUE(program.WaitForExit(10000));
@@ -126,13 +133,13 @@ TEST_F(ConfigWineTest, EnglishRecordShowsEnglishCaptionsAndLabels) {
   Program program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
   ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(TabCaptions(FindControl(dialog, 999)),
+  EXPECT_EQ(TabCaptions(FindControl(dialog, kTabControlId)),
             (std::vector<std::wstring>{L"General", L"Read", L"Answer", L"Text for answer", L"Speak",
                                        L"Accounts", L"About"}));
-  EXPECT_EQ(Text(FindControl(dialog, 1001)), L" Read without demand");
+  EXPECT_EQ(Text(FindControl(dialog, kReadUnaskedId)), L" Read without demand");
   EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_en.bmp"));
 
-  SelectTab(FindControl(dialog, 999), 6);
+  SelectTab(FindControl(dialog, kTabControlId), 6);
   const std::vector<std::wstring> texts = Texts(dialog);
   EXPECT_NE(std::find_if(texts.begin(), texts.end(),
                          [](const std::wstring& text) {
@@ -151,7 +158,7 @@ TEST_F(ConfigWineTest, ActivateReadingConfirmedWithOkFlipsBit27) {
       {"Enter",
        [](HWND dialog) {
          SetForegroundWindow(dialog);
-         PostMessageW(FindControl(dialog, 1000), WM_KEYDOWN, VK_RETURN, 0);
+         PostMessageW(FindControl(dialog, kReadOnId), WM_KEYDOWN, VK_RETURN, 0);
        }},
   };
   for (const auto& [name, confirm] : confirms) {
@@ -160,8 +167,8 @@ TEST_F(ConfigWineTest, ActivateReadingConfirmedWithOkFlipsBit27) {
     Program program(PackagePath(L"Lectavo_Config.exe"));
     HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
     ASSERT_NE(dialog, nullptr);
-    Click(FindControl(dialog, 1000));
-    EXPECT_EQ(CheckState(FindControl(dialog, 1000)), 0);
+    Click(FindControl(dialog, kReadOnId));
+    EXPECT_EQ(CheckState(FindControl(dialog, kReadOnId)), 0);
     confirm(dialog);
     ASSERT_TRUE(program.WaitForExit(10000));
     EXPECT_EQ(Speak(), kDefaultSpeak & ~kReadOn);
@@ -175,7 +182,7 @@ TEST_F(ConfigWineTest, ClosingAnyOtherWayWritesNothing) {
       {"Escape",
        [](HWND dialog) {
          SetForegroundWindow(dialog);
-         PostMessageW(FindControl(dialog, 1008), WM_KEYDOWN, VK_ESCAPE, 0);
+         PostMessageW(FindControl(dialog, kWaitStartId), WM_KEYDOWN, VK_ESCAPE, 0);
        }},
   };
   for (const auto& [name, close] : closes) {
@@ -185,11 +192,11 @@ TEST_F(ConfigWineTest, ClosingAnyOtherWayWritesNothing) {
     Program program(PackagePath(L"Lectavo_Config.exe"));
     HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
     ASSERT_NE(dialog, nullptr);
-    Click(FindControl(dialog, 1000));
-    HWND tab = FindControl(dialog, 999);
+    Click(FindControl(dialog, kReadOnId));
+    HWND tab = FindControl(dialog, kTabControlId);
     SelectTab(tab, 0);
     EXPECT_EQ(SelectedTab(tab), 0);
-    ASSERT_NE(FindControl(dialog, 1023), nullptr) << "the General page is shown";
+    ASSERT_NE(FindControl(dialog, kDialogLanguageId), nullptr) << "the General page is shown";
     close(dialog);
     ASSERT_TRUE(program.WaitForExit(10000));
     EXPECT_EQ(Speak(), kDefaultSpeak);
@@ -205,8 +212,8 @@ TEST_F(ConfigWineTest, WaitStartOfZeroIsShownAndStoredAsTen) {
   Program program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
   ASSERT_NE(dialog, nullptr);
-  SelectTab(FindControl(dialog, 999), 0);
-  HWND wait = FindControl(dialog, 1008);
+  SelectTab(FindControl(dialog, kTabControlId), 0);
+  HWND wait = FindControl(dialog, kWaitStartId);
   ASSERT_NE(wait, nullptr);
   EXPECT_EQ(Text(wait), L"0");
   EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_general_de.bmp"));
@@ -226,8 +233,8 @@ TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder)
   Program program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
   ASSERT_NE(dialog, nullptr);
-  SelectTab(FindControl(dialog, 999), 5);
-  HWND list = FindControl(dialog, 1006);
+  SelectTab(FindControl(dialog, kTabControlId), 5);
+  HWND list = FindControl(dialog, kAccountListId);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(ListLines(list), (std::vector<std::wstring>{L"A", L"B", L"C"}));
   EXPECT_TRUE(IsWindowEnabled(list));
@@ -249,8 +256,8 @@ TEST_F(ConfigWineTest, AccountsPageWithoutStoresShowsAnEmptyDisabledList) {
   Program program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
   ASSERT_NE(dialog, nullptr);
-  SelectTab(FindControl(dialog, 999), 5);
-  HWND list = FindControl(dialog, 1006);
+  SelectTab(FindControl(dialog, kTabControlId), 5);
+  HWND list = FindControl(dialog, kAccountListId);
   ASSERT_NE(list, nullptr);
   EXPECT_TRUE(ListLines(list).empty());
   EXPECT_FALSE(IsWindowEnabled(list));

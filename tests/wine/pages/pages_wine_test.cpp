@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "config/answer_page_controls.h"
+#include "config/answer_text_page_controls.h"
+#include "config/config_dialog_controls.h"
+#include "config/speak_page_controls.h"
 #include "platform/win32/win32_roles.h"
 #include "settings/settings_store.h"
 #include "tests/wine/support/ui_driver.h"
@@ -20,7 +24,6 @@ const wchar_t* const kDialogCaption = L"  Lectavo";
 const wchar_t* const kKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
 const wchar_t* const kNoteFolder = L"C:\\ORBA-GMBH\\Lectavo";
 const wchar_t* const kNote = L"C:\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT";
-constexpr int kTabControl = 999;
 constexpr int kAnswerTab = 2;
 constexpr int kAnswerTextTab = 3;
 constexpr int kSpeakTab = 4;
@@ -94,7 +97,7 @@ class PagesWineTest : public ::testing::Test {
   HWND OpenPage(Program& program, int tab) {
     HWND dialog = WaitForDialog(program.Id(), kDialogCaption, 30000);
     if (dialog == nullptr) return nullptr;
-    SelectTab(FindControl(dialog, kTabControl), tab);
+    SelectTab(FindControl(dialog, kTabControlId), tab);
     return dialog;
   }
 
@@ -112,11 +115,11 @@ TEST_F(PagesWineTest, TypedSpeedIsStoredHalvedAndChosenLanguageInValUsedLang) {
   Program program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = OpenPage(program, kSpeakTab);
   ASSERT_NE(dialog, nullptr);
-  HWND speed = FindControl(dialog, 1008);
+  HWND speed = FindControl(dialog, kSpeedId);
   ASSERT_NE(speed, nullptr);
   EXPECT_EQ(wine::Text(speed), L"100");
-  EXPECT_EQ(wine::Text(FindControl(dialog, 1019)), L"Tonhöhe (50..200)");
-  HWND languages = FindControl(dialog, 1011);
+  EXPECT_EQ(wine::Text(FindControl(dialog, kPitchLabelId)), L"Tonhöhe (50..200)");
+  HWND languages = FindControl(dialog, kSpeechLanguageId);
   EXPECT_EQ(SendMessageW(languages, CB_GETCOUNT, 0, 0), 15);
   EXPECT_EQ(SendMessageW(languages, CB_GETCURSEL, 0, 0), 0);
   SendMessageW(speed, EM_SETSEL, 0, -1);
@@ -134,13 +137,13 @@ TEST_F(PagesWineTest, AnswerBoxesAddressAndTimeReachTheRegistry) {
   Program program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = OpenPage(program, kAnswerTab);
   ASSERT_NE(dialog, nullptr);
-  ASSERT_NE(FindControl(dialog, 1025), nullptr);
-  EXPECT_EQ(wine::Text(FindControl(dialog, 1000)), L" Activating answer to e-mail");
-  HWND time = FindControl(dialog, 1023);
+  ASSERT_NE(FindControl(dialog, kAnswerOriginalId), nullptr);
+  EXPECT_EQ(wine::Text(FindControl(dialog, kAnswerOnId)), L" Activating answer to e-mail");
+  HWND time = FindControl(dialog, kAnswerTimeId);
   EXPECT_EQ(SendMessageW(time, CB_GETCURSEL, 0, 0), 2);
-  Click(FindControl(dialog, 1000));
-  Click(FindControl(dialog, 1025));
-  Type(FindControl(dialog, 1008), L"copy@example.org");
+  Click(FindControl(dialog, kAnswerOnId));
+  Click(FindControl(dialog, kAnswerOriginalId));
+  Type(FindControl(dialog, kAddressId), L"copy@example.org");
   ChooseItem(time, 9);
   EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_answer_en.bmp"));
   Confirm(dialog, program);
@@ -154,9 +157,9 @@ TEST_F(PagesWineTest, SaveButtonWritesTheNoteWithCrLfAndClosesNothing) {
   Program program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = OpenPage(program, kAnswerTextTab);
   ASSERT_NE(dialog, nullptr);
-  HWND note = FindControl(dialog, 1008);
+  HWND note = FindControl(dialog, kNoteFieldId);
   ASSERT_NE(note, nullptr);
-  HWND save = GetDlgItem(GetParent(note), IDOK);
+  HWND save = GetDlgItem(GetParent(note), kSaveNoteId);
   ASSERT_NE(save, nullptr);
   EXPECT_EQ(wine::Text(save), L"Antworttext speichern");
   EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_answer_text_de.bmp"));
@@ -184,12 +187,12 @@ TEST_F(PagesWineTest, NoteThatCannotBeCreatedIsReportedAndKeptInTheField) {
   Program program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = OpenPage(program, kAnswerTextTab);
   ASSERT_NE(dialog, nullptr);
-  HWND note = FindControl(dialog, 1008);
+  HWND note = FindControl(dialog, kNoteFieldId);
   ASSERT_NE(note, nullptr);
   HWND page = GetParent(note);
   // Posted: the message box holds the click until it is closed.
-  PostMessageW(page, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(page, IDOK)));
+  PostMessageW(page, WM_COMMAND, MAKEWPARAM(kSaveNoteId, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(page, kSaveNoteId)));
   HWND box = WaitForDialog(program.Id(), L"Lectavo");
   ASSERT_NE(box, nullptr);
   const std::vector<std::wstring> texts = Texts(box);

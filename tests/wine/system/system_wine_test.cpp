@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "config/read_page_controls.h"
 #include "tests/wine/support/device.h"
 #include "tests/wine/support/screen_pixels.h"
 #include "tests/wine/support/sound_trace.h"
@@ -31,7 +32,6 @@ const std::wstring kDefaultFolder = L"\\Program Files\\Lectavo";
 const std::wstring kProgramFolder = L"\\ORBA-GMBH\\Lectavo";
 const std::wstring kSettingsKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
 const wchar_t kConfigCaption[] = L"  Lectavo";
-constexpr int kReadOnBox = 1000;
 constexpr DWORD kInstallSpeak = 0xE8323232;
 constexpr DWORD kReadOn = 1u << 27;
 constexpr DWORD kAnswerOn = 1u << 23;
@@ -266,7 +266,7 @@ TEST_F(SystemWineTest, SpokenCommandTapsAndDialogMeetInTheRegistryFromInstallToU
     ASSERT_NE(config, 0u) << "a tap starts the configuration program";
     const HWND dialog = wine::WaitForDialog(config, kConfigCaption);
     ASSERT_NE(dialog, nullptr);
-    const HWND readOn = wine::FindControl(dialog, kReadOnBox);
+    const HWND readOn = wine::FindControl(dialog, kReadOnId);
     ASSERT_NE(readOn, nullptr) << "the Read page is shown first";
     EXPECT_EQ(wine::Text(readOn), L" Vorlesen aktivieren");
     EXPECT_EQ(wine::CheckState(readOn), BST_UNCHECKED);
