@@ -20,7 +20,7 @@ inline constexpr WChar kStrAddressCC[] = u"StrAddressCC";
 inline constexpr WChar kStrAccounts[] = u"StrAccounts";
 inline constexpr WChar kStrLangPath[] = u"StrLangPath";
 
-enum class ValueType { kDword, kText };
+enum ValueType { kDwordType, kTextType };
 
 // A DWORD is read into 4 bytes, a text into 512: 255 characters and the terminator.
 inline constexpr std::uint32_t kDwordBytes = 4;
@@ -41,24 +41,19 @@ struct RecordValue {
 
 inline constexpr std::uint32_t kAnyNumber = 0xFFFFFFFF;
 
-// name, type, bytes, lowest, highest, default. The packed values' ranges are their fields'.
-inline constexpr RecordValue kSpeakValue{kValSpeak, ValueType::kDword, kDwordBytes,
-                                         0,         kAnyNumber,        0xE8323232};
-inline constexpr RecordValue kUsedLangValue{
-    kValUsedLang, ValueType::kDword, kDwordBytes, 0, kAnyNumber, 1};
-inline constexpr RecordValue kAccountsValue{
-    kStrAccounts, ValueType::kText, kTextBytes, 0, kMaxTextLength, 0};
-inline constexpr RecordValue kWaitStartValue{
-    kValWaitStart, ValueType::kDword, kDwordBytes, 1, 99, 10};
-inline constexpr RecordValue kAnswerTimeValue{
-    kValAnswerTime, ValueType::kDword, kDwordBytes, 1, 10, 3};
-// The Answer page keeps one character less than a load reads.
-inline constexpr RecordValue kAddressCCValue{
-    kStrAddressCC, ValueType::kText, kTextBytes, 0, kMaxTextLength - 1, 0};
-inline constexpr RecordValue kLangPathValue{
-    kStrLangPath, ValueType::kText, kTextBytes, 0, kMaxTextLength, 0};
-inline constexpr RecordValue kAliveValue{kValAlive, ValueType::kDword, kDwordBytes,
-                                         0,         kAnyNumber,        0};
+// clang-format off
+// name, type, bytes, lowest, highest, default. The packed values' ranges are their fields';
+// the Answer page keeps one character of StrAddressCC less than a load reads.
+inline constexpr RecordValue
+    kSpeakValue     {kValSpeak,      kDwordType, kDwordBytes, 0, kAnyNumber,         0xE8323232},
+    kUsedLangValue  {kValUsedLang,   kDwordType, kDwordBytes, 0, kAnyNumber,         1},
+    kAccountsValue  {kStrAccounts,   kTextType,  kTextBytes,  0, kMaxTextLength,     0},
+    kWaitStartValue {kValWaitStart,  kDwordType, kDwordBytes, 1, 99,                 10},
+    kAnswerTimeValue{kValAnswerTime, kDwordType, kDwordBytes, 1, 10,                 3},
+    kAddressCCValue {kStrAddressCC,  kTextType,  kTextBytes,  0, kMaxTextLength - 1, 0},
+    kLangPathValue  {kStrLangPath,   kTextType,  kTextBytes,  0, kMaxTextLength,     0},
+    kAliveValue     {kValAlive,      kDwordType, kDwordBytes, 0, kAnyNumber,         0};
+// clang-format on
 
 inline constexpr RecordValue kRecordValues[] = {
     kSpeakValue,      kUsedLangValue,  kAccountsValue, kWaitStartValue,

@@ -51,7 +51,7 @@ TEST(SettingsRecord, SettingAFieldKeepsEveryOtherBitIncludingBitFifteen) {
 // A default outside its range would be corrected, or reported as out of range, at once.
 TEST(SettingsRecord, EveryDefaultLiesWithinTheRangeOfItsValue) {
   for (const RecordValue& value : kRecordValues) {
-    if (value.type != ValueType::kDword) continue;
+    if (value.type != kDwordType) continue;
     EXPECT_GE(value.standard, value.lowest) << fake::Narrow(value.name);
     EXPECT_LE(value.standard, value.highest) << fake::Narrow(value.name);
   }

@@ -143,11 +143,11 @@ TEST_F(SettingsStoreTest, EveryValueReadsUpToTheSizeInTheTable) {
     for (const std::uint32_t extra : {0u, static_cast<std::uint32_t>(sizeof(WChar))}) {
       SCOPED_TRACE(testing::Message() << fake::Narrow(value.name) << " + " << extra);
       std::vector<std::uint8_t> bytes(value.bytes + extra, 0x41);
-      if (value.type == ValueType::kText) bytes[bytes.size() - 1] = bytes[bytes.size() - 2] = 0;
-      registry.PutRaw(kKey, value.name, value.type == ValueType::kText ? kRegSz : kRegDword, bytes);
+      if (value.type == kTextType) bytes[bytes.size() - 1] = bytes[bytes.size() - 2] = 0;
+      registry.PutRaw(kKey, value.name, value.type == kTextType ? kRegSz : kRegDword, bytes);
       std::uint32_t number = 0;
       WChar text[kMaxTextLength + 1] = {};
-      const int result = value.type == ValueType::kText ? store.LoadText(value.name, text)
+      const int result = value.type == kTextType ? store.LoadText(value.name, text)
                                                         : store.LoadDword(value.name, number);
       EXPECT_EQ(result, extra == 0 ? 0 : 1);
     }
