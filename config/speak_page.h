@@ -4,7 +4,7 @@
 
 #include "config/text_source.h"
 #include "framework/dialog.h"
-#include "settings/record_values.h"
+#include "settings/settings_record.h"
 
 namespace lectavo {
 

@@ -2,7 +2,7 @@
 // fields of ValSpeak are in the record's table of values.
 #pragma once
 
-#include "settings/record_values.h"
+#include "settings/settings_record.h"
 
 namespace lectavo {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "platform/types.h"
-#include "settings/settings_record.h"
+#include "settings/bit_fields.h"
 
 namespace lectavo {
 
@@ -21,6 +21,9 @@ inline constexpr WChar kStrAccounts[] = u"StrAccounts";
 inline constexpr WChar kStrLangPath[] = u"StrLangPath";
 
 enum ValueType { kDwordType, kTextType };
+
+// Texts hold at most 255 characters and their terminator in the registry.
+inline constexpr int kMaxTextLength = 255;
 
 // A DWORD is read into 4 bytes, a text into 512: 255 characters and the terminator.
 inline constexpr std::uint32_t kDwordBytes = 4;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/registry.h"
-#include "settings/record_values.h"
+#include "settings/settings_record.h"
 
 namespace lectavo {
 
