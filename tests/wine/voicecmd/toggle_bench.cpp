@@ -4,6 +4,7 @@
 // do-nothing program's time; once as the user meets it, and once without a prompt path, which
 // leaves out the sound system's own start-up.
 #include <windows.h>
+// mmsystem.h needs the definitions above.
 #include <mmsystem.h>
 
 #include <algorithm>
@@ -11,17 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/support/paths.h"
+
 namespace {
 
 constexpr int kRounds = 7;
 const wchar_t kKeyPath[] = L"SOFTWARE\\ORBA-GMBH\\Lectavo\\";
-
-// Wine shows the host's root as drive Z:.
-std::wstring WindowsPath(const wchar_t* unixPath) {
-  std::wstring path = std::wstring(L"Z:") + unixPath;
-  std::replace(path.begin(), path.end(), L'/', L'\\');
-  return path;
-}
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
   LARGE_INTEGER frequency;
@@ -104,9 +100,9 @@ void PutRecord(const std::wstring& langPath) {
 }  // namespace
 
 int wmain() {
-  const std::wstring package = WindowsPath(LECTAVO_PACKAGE_DIR);
+  const std::wstring package = lectavo::wine::PackageFolder();
   const std::wstring toggle = package + L"\\Lectavo_VC_VorlesenAus.exe";
-  const std::wstring doNothing = WindowsPath(LECTAVO_DO_NOTHING);
+  const std::wstring doNothing = lectavo::wine::HostPath(LECTAVO_DO_NOTHING);
   const double prompt = WavSeconds(package + L"\\VoiceCommand\\GER_VorlesenAus.WAV");
   const bool heard = waveOutGetNumDevs() > 0;
 
