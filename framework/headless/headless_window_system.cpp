@@ -211,7 +211,8 @@ std::intptr_t HeadlessWindowSystem::Send(Handle handle, std::uint32_t message,
         if (valid) w.current = index;
         return valid ? previous : -1;
       }
-      w.current = valid ? index : -1;
+      // Wine's combo box keeps its selection for an index past the list; -1 clears it.
+      if (valid || index == -1) w.current = index;
       return valid ? index : kCbErr;
     }
     case kCbResetContent:
@@ -352,8 +353,8 @@ void HeadlessWindowSystem::Type(int id, WStringView text) {
   const Handle handle = Control(id);
   for (WChar c : text) {
     Window& window = windows_.at(handle);
-    if (static_cast<int>(window.text.size()) >= window.limit) continue;
-    window.text += c;
+    // A character past the limit is dropped, yet reported as a change, as Wine's edit does.
+    if (static_cast<int>(window.text.size()) < window.limit) window.text += c;
     Notify(handle, kEnChange);
   }
 }
