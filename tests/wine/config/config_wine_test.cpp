@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "settings/settings_record.h"
-#include "standins/messaging/standin_messaging.h"
 #include "tests/wine/support/device.h"
+#include "tests/wine/support/messaging_library.h"
 #include "tests/wine/support/paths.h"
 #include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/ui_driver.h"
@@ -31,19 +31,21 @@ constexpr int kTextPixels = 30;
 
 class ConfigWineTest : public ::testing::Test {
  protected:
-  void SetUp() override { RemoveEverything(); }
+  void SetUp() override {
+    RemoveEverything();
+    ASSERT_TRUE(device::InstallMessagingLibrary());
+  }
   void TearDown() override { RemoveEverything(); }
 
   static void RemoveEverything() {
     RemoveSettings();
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMessageStoresKey);
+    PutMessageStores({});
   }
 
-  // The device's message stores, in the stand-in's place, in this order.
-  static void PutStores(const std::vector<std::wstring>& names) {
-    for (std::size_t i = 0; i < names.size(); ++i) {
-      ASSERT_TRUE(WriteText(kMessageStoresKey, std::to_wstring(i + 1), names[i]));
-    }
+  // The Accounts tab selected, its list of message stores.
+  static HWND ShowAccountList(HWND dialog) {
+    SelectTab(FindControl(dialog, 999), 5);
+    return FindControl(dialog, 1006);
   }
 
   // The install defaults as the setup writes them, with ValSpeak as given.
@@ -193,11 +195,10 @@ TEST_F(ConfigWineTest, WaitStartOfZeroIsShownAndStoredAsTen) {
 TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder) {
   PutRecord(kDefaultSpeak);
   ASSERT_TRUE(WriteText(kSettingsKey, L"StrAccounts", L"C\tA\t"));
-  PutStores({L"A", L"B", L"C"});
+  PutMessageStores({L"A", L"B", L"C"});
   const HWND dialog = Start();
   ASSERT_NE(dialog, nullptr);
-  SelectTab(FindControl(dialog, 999), 5);
-  HWND list = FindControl(dialog, 1006);
+  HWND list = ShowAccountList(dialog);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(ListLines(list), (std::vector<std::wstring>{L"A", L"B", L"C"}));
   EXPECT_TRUE(IsWindowEnabled(list));
@@ -215,19 +216,39 @@ TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder)
   EXPECT_EQ(ReadText(kSettingsKey, L"StrAccounts"), L"B\t");
 }
 
-TEST_F(ConfigWineTest, AccountsPageWithoutStoresShowsAnEmptyDisabledList) {
-  PutRecord(kDefaultSpeak);
-  ASSERT_TRUE(WriteText(kSettingsKey, L"StrAccounts", L"A\t"));
-  const HWND dialog = Start();
-  ASSERT_NE(dialog, nullptr);
-  SelectTab(FindControl(dialog, 999), 5);
-  HWND list = FindControl(dialog, 1006);
-  ASSERT_NE(list, nullptr);
-  EXPECT_TRUE(ListLines(list).empty());
-  EXPECT_FALSE(IsWindowEnabled(list));
-  Click(FindControl(dialog, IDOK));
-  ASSERT_TRUE(program->WaitForExit(10000));
-  EXPECT_EQ(ReadText(kSettingsKey, L"StrAccounts"), L"A\t");
+// Nothing to list, or no log-on: the same empty, disabled list, no message, the value kept.
+TEST_F(ConfigWineTest, AccountsPageWithNoStoreToListShowsAnEmptyDisabledListAndNoMessage) {
+  struct Case {
+    const char* name;
+    std::vector<std::wstring> stores;
+    std::function<bool()> messagingLibrary;
+  };
+  const Case cases[] = {
+      {"no message store", {}, device::InstallMessagingLibrary},
+      {"no messaging library", {L"A", L"B"}, device::RemoveMessagingLibrary},
+      {"a library of that name without the messaging calls",
+       {L"A", L"B"},
+       [] { return device::InstallAsMessagingLibrary(PackagePath(L"Lectavo_Setup.dll")); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RemoveEverything();
+    PutRecord(kDefaultSpeak);
+    ASSERT_TRUE(WriteText(kSettingsKey, L"StrAccounts", L"A\t"));
+    PutMessageStores(c.stores);
+    ASSERT_TRUE(c.messagingLibrary());
+    const HWND dialog = Start();
+    ASSERT_NE(dialog, nullptr);
+    HWND list = ShowAccountList(dialog);
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(ListLines(list).empty());
+    EXPECT_FALSE(IsWindowEnabled(list));
+    EXPECT_EQ(WaitForDialog(program->Id(), L"Lectavo", 500), nullptr) << "no message box";
+    EXPECT_EQ(TopLevelWindows(program->Id()), std::vector<HWND>{dialog});
+    Click(FindControl(dialog, IDOK));
+    ASSERT_TRUE(program->WaitForExit(10000));
+    EXPECT_EQ(ReadText(kSettingsKey, L"StrAccounts"), L"A\t");
+  }
 }
 
 TEST_F(ConfigWineTest, MissingEntriesShowTheirMessageAndNoDialog) {
