@@ -42,8 +42,14 @@ class ConfigWineTest : public ::testing::Test {
     PutMessageStores({});
   }
 
-  // The Accounts tab selected, its list of message stores.
-  static HWND ShowAccountList(HWND dialog) {
+  // The program started on the install defaults with this StrAccounts and these message
+  // stores, its Accounts page shown; the page's list, nullptr when it did not come.
+  HWND StartOnAccounts(const std::wstring& accounts, const std::vector<std::wstring>& stores) {
+    PutRecord(kDefaultSpeak);
+    EXPECT_TRUE(WriteText(kSettingsKey, L"StrAccounts", accounts));
+    PutMessageStores(stores);
+    const HWND dialog = Start();
+    if (dialog == nullptr) return nullptr;
     SelectTab(FindControl(dialog, 999), 5);
     return FindControl(dialog, 1006);
   }
@@ -193,13 +199,9 @@ TEST_F(ConfigWineTest, WaitStartOfZeroIsShownAndStoredAsTen) {
 }
 
 TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder) {
-  PutRecord(kDefaultSpeak);
-  ASSERT_TRUE(WriteText(kSettingsKey, L"StrAccounts", L"C\tA\t"));
-  PutMessageStores({L"A", L"B", L"C"});
-  const HWND dialog = Start();
-  ASSERT_NE(dialog, nullptr);
-  HWND list = ShowAccountList(dialog);
+  const HWND list = StartOnAccounts(L"C\tA\t", {L"A", L"B", L"C"});
   ASSERT_NE(list, nullptr);
+  const HWND dialog = GetAncestor(list, GA_ROOT);
   EXPECT_EQ(ListLines(list), (std::vector<std::wstring>{L"A", L"B", L"C"}));
   EXPECT_TRUE(IsWindowEnabled(list));
   EXPECT_EQ(SelectedLines(list), (std::vector<int>{0, 2}));
@@ -233,14 +235,10 @@ TEST_F(ConfigWineTest, AccountsPageWithNoStoreToListShowsAnEmptyDisabledListAndN
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     RemoveEverything();
-    PutRecord(kDefaultSpeak);
-    ASSERT_TRUE(WriteText(kSettingsKey, L"StrAccounts", L"A\t"));
-    PutMessageStores(c.stores);
     ASSERT_TRUE(c.messagingLibrary());
-    const HWND dialog = Start();
-    ASSERT_NE(dialog, nullptr);
-    HWND list = ShowAccountList(dialog);
+    const HWND list = StartOnAccounts(L"A\t", c.stores);
     ASSERT_NE(list, nullptr);
+    const HWND dialog = GetAncestor(list, GA_ROOT);
     EXPECT_TRUE(ListLines(list).empty());
     EXPECT_FALSE(IsWindowEnabled(list));
     EXPECT_EQ(WaitForDialog(program->Id(), L"Lectavo", 500), nullptr) << "no message box";
