@@ -22,7 +22,8 @@ int TextConverter::AnsiToWide(WChar* destination, int capacity, const char* sour
 
 int TextConverter::WideToAnsi(char* destination, int capacity, const WChar* source) {
   if (capacity <= 0) return 0;
-  const int written = codePage_.ToAnsi(source, -1, destination, capacity);
+  // The note's reader gets "?" for what the code page lacks, never a different letter.
+  const int written = codePage_.ToAnsi(source, -1, destination, capacity, kNoBestFit);
   if (written == 0) destination[0] = '\0';
   return written;
 }

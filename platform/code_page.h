@@ -1,9 +1,15 @@
 // Code page role: MultiByteToWideChar / WideCharToMultiByte with the ANSI code page.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/types.h"
 
 namespace lectavo {
+
+// WC_NO_BEST_FIT_CHARS: a character the code page lacks becomes the default character "?"
+// instead of a look-alike such as "l" for "ł".
+inline constexpr std::uint32_t kNoBestFit = 0x400;
 
 class CodePage {
  public:
@@ -14,9 +20,10 @@ class CodePage {
   // too small).
   virtual int ToWide(const char* source, int sourceLength, WChar* destination,
                      int destinationLength) = 0;
-  // Characters the code page cannot represent become '?'.
+  // Characters the code page cannot represent become a look-alike where the code page has a
+  // best fit for them, else '?'; with kNoBestFit in flags always '?'.
   virtual int ToAnsi(const WChar* source, int sourceLength, char* destination,
-                     int destinationLength) = 0;
+                     int destinationLength, std::uint32_t flags) = 0;
 };
 
 }  // namespace lectavo

@@ -12,8 +12,8 @@ int Win32CodePage::ToWide(const char* source, int sourceLength, WChar* destinati
 }
 
 int Win32CodePage::ToAnsi(const WChar* source, int sourceLength, char* destination,
-                          int destinationLength) {
-  return WideCharToMultiByte(CP_ACP, 0, ApiChars(source), sourceLength, destination,
+                          int destinationLength, std::uint32_t flags) {
+  return WideCharToMultiByte(CP_ACP, flags, ApiChars(source), sourceLength, destination,
                              destinationLength, "?", nullptr);
 }
 

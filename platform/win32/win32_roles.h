@@ -51,15 +51,14 @@ class Win32Files final : public Files {
   Handle OpenForReading(WStringView path) override;
   Handle CreateForWriting(WStringView path) override;
   bool Read(Handle file, void* buffer, std::uint32_t count, std::uint32_t* read) override;
-  bool Write(Handle file, const void* data, std::uint32_t count,
-             std::uint32_t* written) override;
+  bool Write(Handle file, const void* data, std::uint32_t count, std::uint32_t* written) override;
   bool CloseFile(Handle file) override;
 };
 
 class Win32UserInterface final : public UserInterface {
  public:
   int ShowMessageBox(Handle owner, WStringView text, WStringView caption,
-                 std::uint32_t style) override;
+                     std::uint32_t style) override;
   void SendToAllTopLevelWindows(std::uint32_t message, std::uintptr_t wParam,
                                 std::intptr_t lParam) override;
 };
@@ -88,8 +87,8 @@ class Win32CodePage final : public CodePage {
  public:
   int ToWide(const char* source, int sourceLength, WChar* destination,
              int destinationLength) override;
-  int ToAnsi(const WChar* source, int sourceLength, char* destination,
-             int destinationLength) override;
+  int ToAnsi(const WChar* source, int sourceLength, char* destination, int destinationLength,
+             std::uint32_t flags) override;
 };
 
 // The device's messaging library, looked for by this name on the device's path when a log-on

@@ -57,7 +57,8 @@ WString Shown(fake::FakeCodePage& codePage, const std::string& bytes) {
 // What a save must write for the field's text.
 std::string Saved(fake::FakeCodePage& codePage, const WString& text) {
   std::vector<char> ansi(text.size() + 1);
-  Check(codePage.ToAnsi(text.c_str(), -1, ansi.data(), static_cast<int>(ansi.size())) ==
+  Check(codePage.ToAnsi(text.c_str(), -1, ansi.data(), static_cast<int>(ansi.size()),
+                       kNoBestFit) ==
         static_cast<int>(ansi.size()));
   return std::string(ansi.data());
 }

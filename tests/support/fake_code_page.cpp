@@ -17,10 +17,21 @@ WChar ToWideChar(unsigned char byte) {
   return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : static_cast<WChar>(byte);
 }
 
-char ToAnsiChar(WChar c) {
+// Characters outside Windows-1252 that its best-fit table writes as a bare letter.
+constexpr struct {
+  char16_t character;
+  char bestFit;
+} kBestFit[] = {{0x0100, 'A'}, {0x0101, 'a'}, {0x0107, 'c'}, {0x010D, 'c'}, {0x0119, 'e'},
+                {0x0141, 'L'}, {0x0142, 'l'}, {0x0144, 'n'}, {0x0151, 'o'}, {0x015B, 's'},
+                {0x017A, 'z'}, {0x017C, 'z'}};
+
+char ToAnsiChar(WChar c, bool bestFit) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
   for (int i = 0; i < 32; ++i) {
     if (kHigh[i] == c) return static_cast<char>(0x80 + i);
+  }
+  for (const auto& entry : kBestFit) {
+    if (bestFit && entry.character == c) return entry.bestFit;
   }
   return '?';
 }
@@ -55,9 +66,11 @@ int FakeCodePage::ToWide(const char* source, int sourceLength, WChar* destinatio
 }
 
 int FakeCodePage::ToAnsi(const WChar* source, int sourceLength, char* destination,
-                         int destinationLength) {
+                         int destinationLength, std::uint32_t flags) {
   if (faults.Fails("ToAnsi")) return 0;
-  return Convert(source, sourceLength, destination, destinationLength, ToAnsiChar);
+  const bool bestFit = (flags & kNoBestFit) == 0;
+  return Convert(source, sourceLength, destination, destinationLength,
+                 [bestFit](WChar c) { return ToAnsiChar(c, bestFit); });
 }
 
 }  // namespace lectavo::fake

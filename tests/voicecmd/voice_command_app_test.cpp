@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "settings/settings_store.h"
+#include "tests/support/complete_record.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_sound.h"
@@ -37,14 +38,8 @@ class VoiceCommandAppTest : public ::testing::Test {
   }
 
   void PutRecord(std::uint32_t speak) {
-    registry.PutDword(kKey, u"ValSpeak", speak);
-    registry.PutDword(kKey, u"ValUsedLang", 651);
-    registry.PutText(kKey, u"StrAccounts", u"Outlook\tFirma\t");
-    registry.PutDword(kKey, u"ValWaitStart", 25);
-    registry.PutDword(kKey, u"ValAnswerTime", 7);
-    registry.PutText(kKey, u"StrAddressCC", u"kopie@example.org");
-    registry.PutText(kKey, u"StrLangPath", kLangPath);
-    registry.PutDword(kKey, u"ValAlive", 42);
+    fake::PutRecord(registry,
+                    {.speak = speak, .addressCC = u"kopie@example.org", .langPath = kLangPath});
   }
 
   // Type and bytes of every value but ValSpeak.

@@ -9,17 +9,18 @@
 #include "platform/win32/win32_roles.h"
 #include "setup/setup_entry_points.h"
 #include "tests/wine/support/device.h"
+#include "tests/wine/support/installer.h"
+#include "tests/wine/support/paths.h"
+#include "tests/wine/support/settings_record.h"
 
 namespace lectavo {
 namespace {
 
 using namespace device;
+using wine::kProgramFolder;
 
-const std::wstring kPackageName = L"ORBA-GMBH Lectavo";
 const std::wstring kTestPackage = L"\\LectavoTestPackage";
 const std::wstring kCard = L"\\Storage Card\\Lectavo";
-const std::wstring kProgramFolder = L"\\ORBA-GMBH\\Lectavo";
-const std::wstring kSettingsKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
 const std::wstring kTodayItemKey = L"SOFTWARE\\Microsoft\\Today\\Items\\\"ORBToday\"";
 const std::wstring kAppKey = L"SOFTWARE\\Apps\\ORBA-GMBH Lectavo";
 const std::string kVoice = "German voice data of the test";
@@ -76,7 +77,7 @@ class SetupWineTest : public ::testing::Test {
   // until the real prompts exist, a prompt of the test's own.
   static void StartAfresh() {
     Clean();
-    CopyTree(HostPath(LECTAVO_PACKAGE_DIR), kTestPackage);
+    CopyTree(wine::PackageFolder(), kTestPackage);
     Write(kTestPackage + L"\\GER_W.pil", kVoice);
     if (!Exists(kTestPackage + L"\\VoiceCommand")) {
       CreateDirectoryW((kTestPackage + L"\\VoiceCommand").c_str(), nullptr);
@@ -98,13 +99,8 @@ class SetupWineTest : public ::testing::Test {
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Init", L"Depend90");
   }
 
-  static int RunInstaller(const std::wstring& arguments) {
-    return RunAndPump(HostPath(LECTAVO_INSTALLER), arguments);
-  }
-
   static int Install(const std::wstring& folder) {
-    return RunInstaller(L"install \"" + kTestPackage + L"\"" +
-                        (folder.empty() ? L"" : L" \"" + folder + L"\""));
+    return wine::InstallPackage(kTestPackage, folder);
   }
 
   // The package's program files: its top-level files but the voice, the description and the
@@ -149,8 +145,7 @@ class SetupWineTest : public ::testing::Test {
 };
 
 TEST_F(SetupWineTest, SetupLibraryExportsTheFourCallsByNameAndEachReturnsZero) {
-  const HMODULE library =
-      LoadLibraryW((HostPath(LECTAVO_PACKAGE_DIR) + L"\\Lectavo_Setup.dll").c_str());
+  const HMODULE library = LoadLibraryW(wine::PackagePath(L"Lectavo_Setup.dll").c_str());
   ASSERT_NE(library, nullptr);
   const auto* base = reinterpret_cast<const BYTE*>(library);
   const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(
@@ -279,7 +274,7 @@ TEST_F(SetupWineTest, UninstallStopsTheProgramsAndLeavesTheSettings) {
   const HANDLE monitor = StartMonitor();
   settingChanges.clear();
 
-  ASSERT_EQ(RunInstaller(L"uninstall \"" + kPackageName + L"\""), 0);
+  ASSERT_EQ(wine::UninstallPackage(), 0);
 
   ExpectEndedWithZero(monitor);
   EXPECT_EQ(ValuesOf(kSettingsKey), settings);
@@ -292,7 +287,7 @@ TEST_F(SetupWineTest, UninstallStopsTheProgramsAndLeavesTheSettings) {
   EXPECT_FALSE(Exists(kCard + L"\\VoiceCommand")) << "a folder the installation made and emptied";
   EXPECT_EQ(Names(kProgramFolder), ProgramFiles()) << "moved programs are the setup's to keep";
   ExpectOneTodayRefresh();
-  EXPECT_EQ(RunInstaller(L"uninstall \"" + kPackageName + L"\""), 1) << "not installed now";
+  EXPECT_EQ(wine::UninstallPackage(), 1) << "not installed now";
 }
 
 TEST_F(SetupWineTest, BrokenPackageIsRefusedBeforeAnythingIsMade) {
