@@ -1,31 +1,96 @@
 #include "setup/program_folder.h"
 
+#include <vector>
+
 #include "setup/device_paths.h"
-#include "setup/file_move.h"
 
 namespace lectavo {
+namespace {
+
+// A program file placed in the program folder, and where the copy it replaced is kept until
+// every file has its place.
+struct Placed {
+  WString source;
+  WString target;
+  std::optional<WString> kept;
+};
+
+bool FileExists(Files& files, WStringView path) {
+  FindData found;
+  const Handle search = files.FindFirst(path, &found);
+  if (search == kInvalidHandle) return false;
+  files.FindClose(search);
+  return (found.attributes & kAttributeDirectory) == 0;
+}
+
+std::vector<WString> TopLevelFiles(Files& files, WStringView folder) {
+  std::vector<WString> names;
+  const auto pattern = JoinPath({folder, u"*.*"});
+  FindData found;
+  const Handle search = pattern ? files.FindFirst(*pattern, &found) : kInvalidHandle;
+  if (search == kInvalidHandle) return names;
+  do {
+    if ((found.attributes & kAttributeDirectory) == 0) names.emplace_back(FieldText(found.fileName));
+  } while (files.FindNext(search, &found));
+  files.FindClose(search);
+  return names;
+}
+
+// Copies the file into the program folder, keeping the copy it replaces beside it.
+std::optional<Placed> Place(Files& files, WStringView installationFolder, WStringView name) {
+  const auto source = JoinPath({installationFolder, name});
+  const auto target = JoinPath({kProgramFolder, name});
+  if (!source || !target) return std::nullopt;
+  Placed placed{*source, *target, std::nullopt};
+  if (FileExists(files, *target)) {
+    const WString kept = *target + WString(kKeptSuffix);
+    if (!files.Copy(*target, kept, false)) return std::nullopt;
+    placed.kept = kept;
+  }
+  if (files.Copy(*source, *target, false)) return placed;
+  if (placed.kept) files.Delete(*placed.kept);
+  return std::nullopt;
+}
+
+// Puts back what the program folder held; the new files stay in the installation folder.
+void TakeBack(Files& files, const std::vector<Placed>& placed) {
+  for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
+    if (!it->kept) {
+      files.Delete(it->target);
+    } else if (files.Copy(*it->kept, it->target, false)) {
+      files.Delete(*it->kept);
+    }
+  }
+}
+
+}  // namespace
 
 bool IsProgramFolder(WStringView installationFolder) {
   return EqualIgnoringCase(installationFolder.substr(0, kProgramFolderParent.size()),
                            kProgramFolderParent);
 }
 
-void MoveToProgramFolder(Files& files, WStringView installationFolder) {
+bool MoveToProgramFolder(Files& files, WStringView installationFolder) {
   files.CreateFolder(kProgramFolderParent);
   files.CreateFolder(kProgramFolder);
-  const auto pattern = JoinPath({installationFolder, u"*.*"});
-  if (!pattern) return;
-  FindData found;
-  const Handle search = files.FindFirst(*pattern, &found);
-  if (search == kInvalidHandle) return;
-  do {
-    if ((found.attributes & kAttributeDirectory) != 0) continue;
-    const WStringView name = FieldText(found.fileName);
-    const auto source = JoinPath({installationFolder, name});
-    const auto target = JoinPath({kProgramFolder, name});
-    if (source && target) MoveFileReplacing(files, *source, *target);
-  } while (files.FindNext(search, &found));
-  files.FindClose(search);
+  // Moving files onto themselves would delete them after copying each over itself.
+  if (SameDevicePath(installationFolder, kProgramFolder)) return true;
+  std::vector<Placed> placed;
+  for (const WString& name : TopLevelFiles(files, installationFolder)) {
+    std::optional<Placed> one = Place(files, installationFolder, name);
+    if (!one) {
+      TakeBack(files, placed);
+      return false;
+    }
+    placed.push_back(std::move(*one));
+  }
+  // Every file has its place: the sources and the kept copies go. A source that cannot be
+  // deleted stays behind as a second copy.
+  for (const Placed& one : placed) {
+    files.Delete(one.source);
+    if (one.kept) files.Delete(*one.kept);
+  }
+  return true;
 }
 
 }  // namespace lectavo
