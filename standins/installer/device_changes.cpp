@@ -114,8 +114,8 @@ void DeviceChanges::SetValue(const RegistryEntry& entry) {
     if (!KeyExists(level)) missing.push_back(level);
   }
   HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, entry.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                      &key, nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, entry.key.c_str(), 0, nullptr, 0,
+                      KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
     Complain(L"registry key " + entry.key + L" cannot be made");
     ++failed_.keys;
     return;

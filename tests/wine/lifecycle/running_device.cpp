@@ -18,7 +18,7 @@ std::string MarkerText(char marker) { return std::string(kMarkerPrefix) + marker
 
 bool EndsWith(const std::wstring& name, const wchar_t* suffix) {
   const std::wstring end = suffix;
-  return name.size() > end.size() &&
+  return name.size() >= end.size() &&
          CompareStringOrdinal(name.c_str() + name.size() - end.size(), -1, end.c_str(), -1,
                               TRUE) == CSTR_EQUAL;
 }

@@ -163,7 +163,7 @@ class SetupWineTest : public ::testing::Test {
   std::vector<HANDLE> started;
 };
 
-TEST_F(SetupWineTest, SetupLibraryExportsTheFourCallsByNameAndEachReturnsZero) {
+TEST_F(SetupWineTest, SetupLibraryExportsTheFourCallsByNameAndEachAnswersAsTheInstallerExpects) {
   const HMODULE library =
       LoadLibraryW((HostPath(LECTAVO_PACKAGE_DIR) + L"\\Lectavo_Setup.dll").c_str());
   ASSERT_NE(library, nullptr);
@@ -186,8 +186,10 @@ TEST_F(SetupWineTest, SetupLibraryExportsTheFourCallsByNameAndEachReturnsZero) {
   const auto uninstallInit = Export<UninstallInitCall>(library, "Uninstall_Init");
   const auto uninstallExit = Export<UninstallExitCall>(library, "Uninstall_Exit");
   EXPECT_EQ(installInit(nullptr, TRUE, FALSE, kCard.c_str()), codeINSTALL_INIT_CONTINUE);
-  EXPECT_EQ(installExit(nullptr, nullptr, 1, 2, 3, 4, 5), codeINSTALL_EXIT_DONE)
+  EXPECT_EQ(installExit(nullptr, nullptr, 1, 0, 3, 4, 5), codeINSTALL_EXIT_DONE)
       << "without a folder only the Today screen is refreshed";
+  EXPECT_EQ(installExit(nullptr, kCard.c_str(), 0, 2, 0, 0, 0), codeINSTALL_EXIT_UNINSTALL)
+      << "files the installer could not copy: the installation is to be undone";
   EXPECT_EQ(uninstallInit(nullptr, nullptr), codeUNINSTALL_INIT_CONTINUE);
   EXPECT_EQ(uninstallExit(nullptr), codeUNINSTALL_EXIT_DONE);
   FreeLibrary(library);
