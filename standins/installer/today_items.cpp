@@ -38,6 +38,16 @@ bool HasModule(DWORD processId, const std::wstring& library) {
   return found;
 }
 
+// Whether the library could be replaced: Wine lets go of an unloaded library's file a while
+// after the library has left the process's module list.
+bool Replaceable(const std::wstring& library) {
+  const HANDLE file = CreateFileW(library.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError() != ERROR_SHARING_VIOLATION;
+  CloseHandle(file);
+  return true;
+}
+
 bool LoadedAnywhere(const std::wstring& library) {
   const HANDLE processes = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (processes == INVALID_HANDLE_VALUE) return false;
@@ -92,7 +102,7 @@ bool TodayItems::Release() {
   RefreshTodayScreen();
   const ULONGLONG deadline = GetTickCount64() + kUnloadTimeoutMs;
   for (const Released& item : released_) {
-    while (LoadedAnywhere(item.library)) {
+    while (LoadedAnywhere(item.library) || !Replaceable(item.library)) {
       if (GetTickCount64() >= deadline) {
         held_ = item.library;
         Restore();
