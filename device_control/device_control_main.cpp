@@ -4,11 +4,20 @@
 //   lectavo-device screenshot TITLE FILE.bmp   saves what the window shows
 //   lectavo-device close TITLE                 asks the window to close
 //   lectavo-device signal EVENT                sets a named event
+//   lectavo-device tab TITLE INDEX             selects a tab of the window, as a click does
+//   lectavo-device wake-sound                  sets up the sound device (slow the first time)
+//   lectavo-device heard FILE                  how long a recording (.raw) or a WAV sounds
 #include <windows.h>
+// After windows.h, which they build on.
+#include <commctrl.h>
+#include <mmsystem.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "device_control/recorded_sound.h"
 
 namespace {
 
@@ -107,6 +116,70 @@ int Signal(const wchar_t* name) {
   return set ? 0 : 1;
 }
 
+int SelectTab(const std::wstring& title, int index) {
+  HWND window = FindVisibleWindow(title);
+  if (window == nullptr) return 1;
+  HWND tab = FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr);
+  if (tab == nullptr) return 1;
+  // Moving the focus notifies the dialog as a click does; setting the selection would not.
+  SendMessageW(tab, TCM_SETCURFOCUS, index, 0);
+  return SendMessageW(tab, TCM_GETCURSEL, 0, 0) == index ? 0 : 1;
+}
+
+// Plays a tenth of a second of silence: the first sound of a new Wine prefix waits seconds
+// for the audio set-up, which then is done before anything is timed or heard.
+int WakeSound() {
+  const DWORD started = GetTickCount();
+  WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, 22050, 44100, 2, 16, 0};
+  HWAVEOUT out = nullptr;
+  const MMRESULT opened = waveOutOpen(&out, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL);
+  if (opened != MMSYSERR_NOERROR) {
+    fwprintf(stderr, L"no sound device (waveOutOpen error %u, %u devices)\n", opened,
+             waveOutGetNumDevs());
+    return 1;
+  }
+  std::vector<char> silence(format.nAvgBytesPerSec / 10, 0);
+  WAVEHDR header{};
+  header.lpData = silence.data();
+  header.dwBufferLength = static_cast<DWORD>(silence.size());
+  waveOutPrepareHeader(out, &header, sizeof header);
+  waveOutWrite(out, &header, sizeof header);
+  for (int waited = 0; !(header.dwFlags & WHDR_DONE) && waited < 60000; waited += 10) Sleep(10);
+  const bool done = (header.dwFlags & WHDR_DONE) != 0;
+  waveOutReset(out);
+  waveOutUnprepareHeader(out, &header, sizeof header);
+  waveOutClose(out);
+  wprintf(L"sound device %ls in %.1f s\n", done ? L"ready" : L"did not finish playing",
+          (GetTickCount() - started) / 1000.0);
+  return done ? 0 : 1;
+}
+
+std::optional<std::string> FileBytes(const wchar_t* path) {
+  FILE* in = _wfopen(path, L"rb");
+  if (in == nullptr) return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  for (size_t read; (read = fread(buffer, 1, sizeof buffer, in)) > 0;) bytes.append(buffer, read);
+  fclose(in);
+  return bytes;
+}
+
+// A .raw file is a recording of the sound server: 16-bit mono at 22050 Hz.
+int PrintHeard(const std::wstring& path) {
+  const auto bytes = FileBytes(path.c_str());
+  const bool raw = path.size() > 4 && _wcsicmp(path.c_str() + path.size() - 4, L".raw") == 0;
+  const auto samples = !bytes ? std::nullopt
+                       : raw  ? std::optional<lectavo::Samples>(lectavo::RawSamples(*bytes, 22050))
+                              : lectavo::WavSamples(*bytes);
+  if (!samples) {
+    fwprintf(stderr, L"cannot read %ls as a recording or a 16-bit mono WAV file\n", path.c_str());
+    return 1;
+  }
+  const lectavo::Heard heard = lectavo::Listen(*samples);
+  wprintf(L"%.2f s of sound, loudest %.0f dB\n", heard.seconds, heard.peakDb);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -116,7 +189,13 @@ int wmain(int argc, wchar_t** argv) {
   if (args.size() == 3 && args[0] == L"screenshot") return Screenshot(args[1], argv[3]);
   if (args.size() == 2 && args[0] == L"close") return Close(args[1]);
   if (args.size() == 2 && args[0] == L"signal") return Signal(argv[2]);
-  fputws(L"usage: lectavo-device wait-window TITLE SECONDS | tap CLASS | "
-         L"screenshot TITLE FILE.bmp | close TITLE | signal EVENT\n", stderr);
+  if (args.size() == 3 && args[0] == L"tab") return SelectTab(args[1], _wtoi(argv[3]));
+  if (args.size() == 1 && args[0] == L"wake-sound") return WakeSound();
+  if (args.size() == 2 && args[0] == L"heard") return PrintHeard(args[1]);
+  fputws(
+      L"usage: lectavo-device wait-window TITLE SECONDS | tap CLASS | "
+      L"screenshot TITLE FILE.bmp | close TITLE | signal EVENT | tab TITLE INDEX | "
+      L"wake-sound | heard FILE\n",
+      stderr);
   return 2;
 }

@@ -25,8 +25,9 @@ std::string ReadAll(const wchar_t* path) {
 // Wine writes a program's trace to the Unix error output it inherits, whatever Windows
 // handles it is given; so a Unix shell (Wine starts those too) starts the program with its
 // error output in a file, then adds the exit code. A Unix program gives no process handle to
-// wait on: the exit code in the file is waited for instead.
-TracedRun RunWithSoundTrace(const std::wstring& program) {
+// wait on: the exit code in the file is waited for instead. The recorder runs in that shell
+// too: started first, and the program only once the monitor's bytes (silence included) flow.
+TracedRun RunWithSoundTrace(const std::wstring& program, const std::string& recording) {
   TracedRun run;
   wchar_t folder[MAX_PATH];
   wchar_t traceFile[MAX_PATH];
@@ -38,9 +39,17 @@ TracedRun RunWithSoundTrace(const std::wstring& program) {
   if (trace == INVALID_HANDLE_VALUE) return run;
 
   const std::string marker(std::begin(kExitMarker), std::end(kExitMarker) - 1);
-  std::wstring commandLine = L"/bin/sh -c \"WINEDEBUG=+winmm wine \\\"$0\\\" 2>&1; echo " +
-                             std::wstring(marker.begin(), marker.end()) + L"$?\" \"" + program +
-                             L"\"";
+  const std::wstring record =
+      recording.empty()
+          ? L""
+          : L"parec --device=@DEFAULT_MONITOR@ --raw --format=s16le --channels=1 --rate=22050 "
+            L">\\\"$1\\\" 2>/dev/null & r=$!; for i in $(seq 200); do [ -s \\\"$1\\\" ] && break; "
+            L"sleep 0.05; done; ";
+  const std::wstring stopRecording = recording.empty() ? L"" : L"sleep 0.3; kill $r; wait $r; ";
+  std::wstring commandLine =
+      L"/bin/sh -c \"" + record + L"WINEDEBUG=+winmm wine \\\"$0\\\" 2>&1; s=$?; " + stopRecording +
+      L"echo " + std::wstring(marker.begin(), marker.end()) + L"$s\" \"" + program + L"\" \"" +
+      std::wstring(recording.begin(), recording.end()) + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;

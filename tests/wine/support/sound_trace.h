@@ -16,8 +16,10 @@ struct TracedRun {
 };
 
 // Starts the program without arguments, with the winmm trace on, and waits for its end. The
-// path is one Wine's own command starts: a Windows path, or a Unix path of the host.
-TracedRun RunWithSoundTrace(const std::wstring& program);
+// path is one Wine's own command starts: a Windows path, or a Unix path of the host. With a
+// recording (a Unix path of the host), what the sound server played meanwhile is recorded
+// into it from the server's monitor: raw, signed 16 bit, mono, 22050 Hz.
+TracedRun RunWithSoundTrace(const std::wstring& program, const std::string& recording = "");
 
 // Every text of the trace that follows marker up to end, in the order traced.
 std::vector<std::string> Traced(const std::string& trace, const std::string& marker, char end);

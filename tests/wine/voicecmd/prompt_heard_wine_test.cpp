@@ -1,0 +1,121 @@
+// The toggles' prompts are really heard: each packaged program runs while the device's sound
+// server is recorded from its monitor; the prompt it asked for (Wine's winmm trace) must be
+// the one for its option and language, and the recording must sound as long as that prompt.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <ostream>
+#include <string>
+
+#include "device_control/recorded_sound.h"
+#include "tests/wine/support/device.h"
+#include "tests/wine/support/sound_trace.h"
+
+namespace lectavo {
+namespace {
+
+const wchar_t kKeyPath[] = L"SOFTWARE\\ORBA-GMBH\\Lectavo\\";
+constexpr DWORD kEnglish = 1u << 22;
+const std::string kRecording = LECTAVO_RECORDING;
+
+std::wstring PackageFolder() { return device::HostPath(LECTAVO_PACKAGE_DIR); }
+
+void PutRecord(DWORD speak, const std::wstring& langPath) {
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+  device::WriteDword(kKeyPath, L"ValSpeak", speak);
+  device::WriteDword(kKeyPath, L"ValUsedLang", 1);
+  device::WriteText(kKeyPath, L"StrAccounts", L"");
+  device::WriteDword(kKeyPath, L"ValWaitStart", 10);
+  device::WriteDword(kKeyPath, L"ValAnswerTime", 3);
+  device::WriteText(kKeyPath, L"StrAddressCC", L"");
+  device::WriteText(kKeyPath, L"StrLangPath", langPath);
+}
+
+struct Recorded {
+  wine::TracedRun run;
+  Heard heard;
+};
+
+Recorded RunRecorded(const wchar_t* program) {
+  Recorded recorded;
+  recorded.run = wine::RunWithSoundTrace(PackageFolder() + L"\\" + program + L".exe", kRecording);
+  const auto bytes = device::Content(device::HostPath(kRecording.c_str()));
+  EXPECT_TRUE(bytes && !bytes->empty()) << "nothing was recorded at all:\n" << recorded.run.trace;
+  if (bytes) recorded.heard = Listen(RawSamples(*bytes, 22050));
+  return recorded;
+}
+
+struct HeardCase {
+  const wchar_t* program;
+  DWORD speak;  // the option on the other side, so the program switches it
+  const wchar_t* prompt;
+};
+
+// The six programs in both dialog languages.
+const HeardCase kHeardCases[] = {
+    {L"Lectavo_VC_VorlesenEin", 0x00000000, L"GER_VorlesenEin.WAV"},
+    {L"Lectavo_VC_VorlesenEin", kEnglish, L"ENG_VorlesenEin.WAV"},
+    {L"Lectavo_VC_VorlesenAus", 0xE8323232, L"GER_VorlesenAus.WAV"},
+    {L"Lectavo_VC_VorlesenAus", 0xE8323232 | kEnglish, L"ENG_VorlesenAus.WAV"},
+    {L"Lectavo_VC_NachfrageEin", 0xF0000000, L"GER_NachfrageEin.WAV"},
+    {L"Lectavo_VC_NachfrageEin", 0xF0000000 | kEnglish, L"ENG_NachfrageEin.WAV"},
+    {L"Lectavo_VC_NachfrageAus", 0xE0323232, L"GER_NachfrageAus.WAV"},
+    {L"Lectavo_VC_NachfrageAus", 0xE0323232 | kEnglish, L"ENG_NachfrageAus.WAV"},
+    {L"Lectavo_VC_AntwortEin", 0xE8323232, L"GER_AntwortEin.WAV"},
+    {L"Lectavo_VC_AntwortEin", 0xE8323232 | kEnglish, L"ENG_AntwortEin.WAV"},
+    {L"Lectavo_VC_AntwortAus", 0xE8B23232, L"GER_AntwortAus.WAV"},
+    {L"Lectavo_VC_AntwortAus", 0xE8B23232 | kEnglish, L"ENG_AntwortAus.WAV"},
+};
+
+void PrintTo(const HeardCase& c, std::ostream* out) {
+  *out << std::string(c.prompt, c.prompt + wcslen(c.prompt));
+}
+
+class PromptHeardWineTest : public ::testing::TestWithParam<HeardCase> {
+ protected:
+  void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH"); }
+};
+
+TEST_P(PromptHeardWineTest, TheChosenPromptSoundsForItsWholeLength) {
+  const HeardCase& c = GetParam();
+  const std::wstring prompt = PackageFolder() + L"\\VoiceCommand\\" + c.prompt;
+  const auto wav = WavSamples(device::Content(prompt).value_or(""));
+  ASSERT_TRUE(wav) << "the packaged prompt is a 16-bit mono WAV file";
+  const Heard own = Listen(*wav);
+  PutRecord(c.speak, PackageFolder() + L"\\");
+
+  const Recorded recorded = RunRecorded(c.program);
+
+  EXPECT_EQ(recorded.run.exitCode, 0u);
+  EXPECT_EQ(wine::Played(recorded.run), std::vector<std::string>{wine::AsTraced(prompt)})
+      << recorded.run.trace;
+  EXPECT_GT(recorded.heard.peakDb, kSoundingDb + 20) << "well above silence";
+  EXPECT_NEAR(recorded.heard.seconds, own.seconds, own.seconds * 0.1)
+      << "sound heard for as long as the prompt sounds";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryProgramInBothLanguages, PromptHeardWineTest,
+                         ::testing::ValuesIn(kHeardCases), [](const auto& info) {
+                           const std::wstring name = info.param.prompt;
+                           return std::string(name.begin(), name.end() - 4);
+                         });
+
+TEST(PromptMissingWineTest, NothingIsHeard) {
+  const std::wstring empty = device::HostPath(LECTAVO_EMPTY_DIR) + L"\\";
+  CreateDirectoryW(empty.c_str(), nullptr);
+  PutRecord(0xE8323232, empty);
+
+  const Recorded recorded = RunRecorded(L"Lectavo_VC_VorlesenAus");
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+
+  EXPECT_EQ(recorded.run.exitCode, 0u);
+  EXPECT_EQ(wine::Played(recorded.run),
+            std::vector<std::string>{wine::AsTraced(empty + L"VoiceCommand\\GER_VorlesenAus.WAV")});
+  EXPECT_EQ(recorded.heard.seconds, 0.0) << "no default sound either";
+  EXPECT_LT(recorded.heard.peakDb, kSoundingDb);
+}
+
+}  // namespace
+}  // namespace lectavo
