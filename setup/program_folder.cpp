@@ -1,5 +1,6 @@
 #include "setup/program_folder.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "setup/device_paths.h"
@@ -15,14 +16,6 @@ struct Placed {
   std::optional<WString> kept;
 };
 
-bool FileExists(Files& files, WStringView path) {
-  FindData found;
-  const Handle search = files.FindFirst(path, &found);
-  if (search == kInvalidHandle) return false;
-  files.FindClose(search);
-  return (found.attributes & kAttributeDirectory) == 0;
-}
-
 std::vector<WString> TopLevelFiles(Files& files, WStringView folder) {
   std::vector<WString> names;
   const auto pattern = JoinPath({folder, u"*.*"});
@@ -36,16 +29,25 @@ std::vector<WString> TopLevelFiles(Files& files, WStringView folder) {
   return names;
 }
 
-// Copies the file into the program folder, keeping the copy it replaces beside it.
-std::optional<Placed> Place(Files& files, WStringView installationFolder, WStringView name) {
+bool Contains(const std::vector<WString>& names, WStringView name) {
+  return std::any_of(names.begin(), names.end(),
+                     [&](const WString& present) { return EqualIgnoringCase(present, name); });
+}
+
+// Copies the file into the program folder, keeping the copy it replaces beside it; present
+// names the program folder's files and grows by the kept copy.
+std::optional<Placed> Place(Files& files, WStringView installationFolder, WStringView name,
+                            std::vector<WString>& present) {
   const auto source = JoinPath({installationFolder, name});
   const auto target = JoinPath({kProgramFolder, name});
   if (!source || !target) return std::nullopt;
   Placed placed{*source, *target, std::nullopt};
-  if (FileExists(files, *target)) {
-    const WString kept = *target + WString(kKeptSuffix);
-    if (!files.Copy(*target, kept, false)) return std::nullopt;
-    placed.kept = kept;
+  if (Contains(present, name)) {
+    const WString keptName = WString(name) + WString(kKeptSuffix);
+    const auto kept = JoinPath({kProgramFolder, keptName});
+    if (!kept || !files.Copy(*target, *kept, false)) return std::nullopt;
+    present.push_back(keptName);
+    placed.kept = *kept;
   }
   if (files.Copy(*source, *target, false)) return placed;
   if (placed.kept) files.Delete(*placed.kept);
@@ -75,9 +77,10 @@ bool MoveToProgramFolder(Files& files, WStringView installationFolder) {
   files.CreateFolder(kProgramFolder);
   // Moving files onto themselves would delete them after copying each over itself.
   if (SameDevicePath(installationFolder, kProgramFolder)) return true;
+  std::vector<WString> present = TopLevelFiles(files, kProgramFolder);
   std::vector<Placed> placed;
   for (const WString& name : TopLevelFiles(files, installationFolder)) {
-    std::optional<Placed> one = Place(files, installationFolder, name);
+    std::optional<Placed> one = Place(files, installationFolder, name, present);
     if (!one) {
       TakeBack(files, placed);
       return false;
