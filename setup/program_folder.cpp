@@ -43,7 +43,9 @@ std::optional<Placed> Place(Files& files, WStringView installationFolder, WStrin
   if (!source || !target) return std::nullopt;
   Placed placed{*source, *target, std::nullopt};
   if (Contains(present, name)) {
-    const WString keptName = WString(name) + WString(kKeptSuffix);
+    // Under a name no file of the program folder bears.
+    WString keptName = WString(name) + WString(kKeptSuffix);
+    while (Contains(present, keptName)) keptName += kKeptSuffix;
     const auto kept = JoinPath({kProgramFolder, keptName});
     if (!kept || !files.Copy(*target, *kept, false)) return std::nullopt;
     present.push_back(keptName);

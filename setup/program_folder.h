@@ -13,7 +13,8 @@ inline constexpr WStringView kProgramFolder = u"\\ORBA-GMBH\\Lectavo";
 // letter case ignored): the files already lie in the program folder.
 bool IsProgramFolder(WStringView installationFolder);
 
-// Appended to a program file's name while the copy it replaces is kept.
+// Appended to a program file's name, as often as needed for a name no file bears, while the
+// copy it replaces is kept.
 inline constexpr WStringView kKeptSuffix = u".old";
 
 // Makes the program folder and moves every file at the top level of the installation folder

@@ -116,6 +116,20 @@ TEST_F(MoveToProgramFolderTest, ProgramThatCannotBePlacedLeavesTheProgramFolderA
   }
 }
 
+// A program named like a kept copy keeps a copy of its own, and both come back on failure.
+TEST_F(MoveToProgramFolderTest, ProgramNamedLikeAKeptCopyIsPutBackToo) {
+  files.PutFile(In(kCard, u"Lectavo_Today.dll.old"), "new old");
+  files.PutFile(In(kCard, u"zz_last.exe"), "placed last");
+  files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll", "older today");
+  files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll.old", "older old");
+  const auto before = files.Paths();
+  files.faults.FailWhen("Copy", [](WStringView to) { return to.ends_with(u"zz_last.exe"); });
+  EXPECT_FALSE(MoveToProgramFolder(files, kCard));
+  EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll"), "older today");
+  EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll.old"), "older old");
+  EXPECT_EQ(files.Paths(), before);
+}
+
 // Given the program folder itself, each file would be copied over itself and then deleted.
 TEST_F(MoveToProgramFolderTest, ProgramFolderItselfKeepsEveryFile) {
   for (WStringView folder :
