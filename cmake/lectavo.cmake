@@ -1,11 +1,17 @@
 # Helpers every folder uses to declare deliverables and tests.
 include(GoogleTest)
+include(${CMAKE_CURRENT_LIST_DIR}/product_boundary.cmake)
 
 set(LECTAVO_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package)
 
 # A program or library of the package: lands in the package folder, stripped; programs take
-# wWinMain as their entry.
+# wWinMain as their entry. One outside standins/ is a product deliverable.
 function(lectavo_deliverable target)
+  set(standins ${PROJECT_SOURCE_DIR}/standins)
+  cmake_path(IS_PREFIX standins "${CMAKE_CURRENT_SOURCE_DIR}" NORMALIZE device_part)
+  if(NOT device_part)
+    lectavo_product(${target})
+  endif()
   set_target_properties(${target} PROPERTIES
     PREFIX ""
     RUNTIME_OUTPUT_DIRECTORY ${LECTAVO_PACKAGE_DIR}

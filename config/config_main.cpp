@@ -4,7 +4,6 @@
 #include "config/config_app.h"
 #include "framework/win32/win32_window_system.h"
 #include "platform/win32/win32_roles.h"
-#include "standins/messaging/standin_messaging.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   lectavo::Win32Registry registry;
@@ -12,8 +11,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   lectavo::Win32CodePage codePage;
   lectavo::Win32UserInterface userInterface;
   lectavo::Win32WindowSystem windows(reinterpret_cast<lectavo::Handle>(instance));
-  // A desktop has no device messaging system: the stand-in's message stores are listed.
-  lectavo::StandinMessaging messaging;
+  lectavo::Win32Messaging messaging;
   lectavo::ConfigApp application(registry, files, codePage, userInterface, windows, messaging);
   return lectavo::RunApplication(application);
 }

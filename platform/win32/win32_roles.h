@@ -2,9 +2,12 @@
 // only on Windows CE live here and nowhere else.
 #pragma once
 
+#include <memory>
+
 #include "platform/clock.h"
 #include "platform/code_page.h"
 #include "platform/files.h"
+#include "platform/messaging.h"
 #include "platform/named_events.h"
 #include "platform/named_mutexes.h"
 #include "platform/power.h"
@@ -97,6 +100,28 @@ class Win32CodePage final : public CodePage {
              int destinationLength) override;
   int ToAnsi(const WChar* source, int sourceLength, char* destination,
              int destinationLength) override;
+};
+
+// The device's messaging library, looked for by this name on the device's path when a log-on
+// needs it. Without it, or without its calls, every log-on fails.
+inline constexpr wchar_t kMessagingLibrary[] = L"cemapi.dll";
+
+class Win32Messaging final : public Messaging {
+ public:
+  Win32Messaging();
+  ~Win32Messaging() override;
+  Win32Messaging(const Win32Messaging&) = delete;
+  Win32Messaging& operator=(const Win32Messaging&) = delete;
+
+  bool LogonEx(Handle window, const WChar* profile, const WChar* password, std::uint32_t flags,
+               MessagingSession** session) override;
+  void FreeProws(RowSet* rows) override;
+
+ private:
+  struct Library;
+  bool Bind();
+
+  std::unique_ptr<Library> library_;
 };
 
 }  // namespace lectavo

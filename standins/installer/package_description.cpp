@@ -1,11 +1,16 @@
 #include "standins/installer/package_description.h"
 
-#include <cwctype>
-
-#include "standins/installer/text_files.h"
-
 namespace installer {
 namespace {
+
+// Only the ASCII digits count: the C library's classes take other scripts' digits too.
+int DigitValue(wchar_t c, int base) {
+  int value = 99;
+  if (c >= L'0' && c <= L'9') value = c - L'0';
+  if (c >= L'a' && c <= L'f') value = c - L'a' + 10;
+  if (c >= L'A' && c <= L'F') value = c - L'A' + 10;
+  return value < base ? value : -1;
+}
 
 std::wstring Trimmed(const std::wstring& text) {
   const auto first = text.find_first_not_of(L" \t");
@@ -23,26 +28,29 @@ std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
   return parts;
 }
 
-bool ParseDword(const std::wstring& text, std::vector<BYTE>& data) {
+bool ParseDword(const std::wstring& text, std::vector<std::uint8_t>& data) {
   if (text.empty() || text.size() > 10) return false;
   const bool hex = text.size() > 2 && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X');
   unsigned long long value = 0;
   for (std::size_t i = hex ? 2 : 0; i < text.size(); ++i) {
-    const wchar_t c = text[i];
-    if (!(hex ? std::iswxdigit(c) : std::iswdigit(c))) return false;
-    const unsigned digit = std::iswdigit(c) ? c - L'0' : (std::towlower(c) - L'a' + 10);
-    value = value * (hex ? 16 : 10) + digit;
+    const int digit = DigitValue(text[i], hex ? 16 : 10);
+    if (digit < 0) return false;
+    value = value * (hex ? 16 : 10) + static_cast<unsigned>(digit);
   }
   if (value > 0xFFFFFFFFull) return false;
-  for (int shift = 0; shift < 32; shift += 8) data.push_back(static_cast<BYTE>(value >> shift));
+  for (int shift = 0; shift < 32; shift += 8) {
+    data.push_back(static_cast<std::uint8_t>(value >> shift));
+  }
   return true;
 }
 
-bool ParseBinary(const std::wstring& text, std::vector<BYTE>& data) {
+bool ParseBinary(const std::wstring& text, std::vector<std::uint8_t>& data) {
   for (const std::wstring& byte : Split(text, L' ')) {
     if (byte.empty()) continue;
-    if (byte.size() != 2 || !std::iswxdigit(byte[0]) || !std::iswxdigit(byte[1])) return false;
-    data.push_back(static_cast<BYTE>(std::wcstoul(byte.c_str(), nullptr, 16)));
+    const int high = byte.size() == 2 ? DigitValue(byte[0], 16) : -1;
+    const int low = byte.size() == 2 ? DigitValue(byte[1], 16) : -1;
+    if (high < 0 || low < 0) return false;
+    data.push_back(static_cast<std::uint8_t>(high * 16 + low));
   }
   return true;
 }
@@ -63,14 +71,14 @@ bool ParseRegistryEntry(const std::wstring& line, RegistryEntry& entry, std::wst
   const std::wstring& data = fields[3];
   bool parsed = true;
   if (type == L"REG_SZ") {
-    entry.type = REG_SZ;
-    const auto* bytes = reinterpret_cast<const BYTE*>(data.c_str());
+    entry.type = kRegSz;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.c_str());
     entry.data.assign(bytes, bytes + (data.size() + 1) * sizeof(wchar_t));
   } else if (type == L"REG_DWORD") {
-    entry.type = REG_DWORD;
+    entry.type = kRegDword;
     parsed = ParseDword(data, entry.data);
   } else if (type == L"REG_BINARY") {
-    entry.type = REG_BINARY;
+    entry.type = kRegBinary;
     parsed = ParseBinary(data, entry.data);
   } else {
     error = L"unknown registry type " + type;
@@ -115,10 +123,8 @@ bool CheckComplete(const PackageDescription& description, std::wstring& error) {
 
 }  // namespace
 
-bool ReadPackageDescription(const std::wstring& path, PackageDescription& description,
-                            std::wstring& error) {
-  std::vector<std::wstring> lines;
-  if (!ReadTextLines(path, lines, error)) return false;
+bool ParsePackageDescription(const std::wstring& path, const std::vector<std::wstring>& lines,
+                             PackageDescription& description, std::wstring& error) {
   std::wstring section;
   for (std::size_t number = 1; number <= lines.size(); ++number) {
     const std::wstring line = Trimmed(lines[number - 1]);

@@ -1,8 +1,8 @@
-// The package description the installer reads from the top of a package folder.
+// The package description the installer reads from the top of a package folder. The parsing
+// is plain C++, so that it can also be exercised off the device.
 #pragma once
 
-#include <windows.h>
-
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,12 +10,17 @@ namespace installer {
 
 inline constexpr wchar_t kDescriptionFile[] = L"Package.ini";
 
+// The registry's value types (REG_SZ, REG_BINARY, REG_DWORD).
+inline constexpr std::uint32_t kRegSz = 1;
+inline constexpr std::uint32_t kRegBinary = 3;
+inline constexpr std::uint32_t kRegDword = 4;
+
 // One value the installation makes under HKEY_LOCAL_MACHINE.
 struct RegistryEntry {
   std::wstring key;
   std::wstring name;
-  DWORD type = REG_NONE;
-  std::vector<BYTE> data;
+  std::uint32_t type = 0;
+  std::vector<std::uint8_t> data;  // as RegSetValueEx takes it
 };
 
 struct PackageDescription {
@@ -25,8 +30,8 @@ struct PackageDescription {
   std::vector<RegistryEntry> registry;
 };
 
-// Reads and checks the description; on failure error says where and why.
-bool ReadPackageDescription(const std::wstring& path, PackageDescription& description,
-                            std::wstring& error);
+// Checks the description's lines (read from path); on failure error says where and why.
+bool ParsePackageDescription(const std::wstring& path, const std::vector<std::wstring>& lines,
+                             PackageDescription& description, std::wstring& error);
 
 }  // namespace installer

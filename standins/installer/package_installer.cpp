@@ -10,10 +10,13 @@
 #include "standins/installer/package_description.h"
 #include "standins/installer/setup_library.h"
 #include "standins/installer/start_up.h"
+#include "standins/installer/text_files.h"
 #include "standins/installer/today_items.h"
 
 namespace installer {
 namespace {
+
+static_assert(kRegSz == REG_SZ && kRegBinary == REG_BINARY && kRegDword == REG_DWORD);
 
 // A file or folder of the package, relative to the package folder.
 struct PackageEntry {
@@ -132,7 +135,10 @@ void Unregister(const std::wstring& name) {
 Outcome InstallPackage(const std::wstring& packageFolder, std::wstring installationFolder) {
   PackageDescription description;
   std::wstring error;
-  if (!ReadPackageDescription(packageFolder + L"\\" + kDescriptionFile, description, error)) {
+  const std::wstring descriptionPath = packageFolder + L"\\" + kDescriptionFile;
+  std::vector<std::wstring> lines;
+  if (!ReadTextLines(descriptionPath, lines, error) ||
+      !ParsePackageDescription(descriptionPath, lines, description, error)) {
     return Fail(error);
   }
   if (installationFolder.empty()) installationFolder = description.defaultFolder;

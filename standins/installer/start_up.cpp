@@ -1,5 +1,7 @@
 #include "standins/installer/start_up.h"
 
+#include <windows.h>
+
 #include "standins/installer/console.h"
 
 namespace installer {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "standins/installer/text_lines.h"
+
 namespace installer {
 namespace {
 
@@ -63,16 +65,7 @@ bool ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines,
     error = path + L" is not UTF-8 text";
     return false;
   }
-  lines.clear();
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(L'\n', start);
-    if (end == std::wstring::npos) end = text.size();
-    std::wstring line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == L'\r') line.pop_back();
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
+  lines = TextLines(text);
   return true;
 }
 

@@ -1,9 +1,12 @@
 // The Answer text page over a note file whose bytes are the fuzzer's (none, empty, 8-bit
 // characters, lone CRs, zero bytes, more than 2047 bytes), edited and saved by a fuzzed user:
 // the field shows the file's text converted, and a save writes exactly the field's text
-// converted, at most 2047 bytes, or leaves the file as it was and says so.
+// converted, at most 2047 bytes, or leaves the file as it was and says so. The note is a fixed
+// point: opened and saved unchanged it writes back the bytes it read (the first 2047, up to
+// the first zero byte), and a second save changes nothing.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -25,15 +28,26 @@ namespace {
 constexpr int kAnswerTextTab = 3;
 constexpr int kNoteId = 1008;
 constexpr std::size_t kDefaultNoteLength = 238;
+// Every action's rule holds after a few of them as after many; more actions only make an
+// input cost more than it explores (four typings reach the field's limit).
+constexpr int kMaxActions = 16;
 
-void Check(bool condition) {
-  if (!condition) std::abort();
+// Names the check that failed, so that a crash file tells which rule broke.
+void Check(bool condition, int line = __builtin_LINE()) {
+  if (condition) return;
+  std::fprintf(stderr, "answer_text_fuzz.cpp:%d: check failed\n", line);
+  std::abort();
 }
 
-// What the page must show for the file's bytes: up to 2047 of them, up to the first zero.
+// The bytes of the file the page reads: up to 2047 of them, up to the first zero.
+std::string ReadPart(const std::string& bytes) {
+  const std::string text = bytes.substr(0, kAnswerTextLength);
+  return text.substr(0, text.find('\0'));
+}
+
+// What the page must show for the file's bytes.
 WString Shown(fake::FakeCodePage& codePage, const std::string& bytes) {
-  std::string text = bytes.substr(0, kAnswerTextLength);
-  text = text.substr(0, text.find('\0'));
+  const std::string text = ReadPart(bytes);
   std::vector<WChar> wide(text.size() + 1);
   Check(codePage.ToWide(text.c_str(), -1, wide.data(), static_cast<int>(wide.size())) ==
         static_cast<int>(wide.size()));
@@ -75,6 +89,8 @@ class Session {
     user.SelectTab(kAnswerTextTab);
     const std::optional<std::string> file = files_.Content(kAnswerTextPath);
     const WString shown = user.Text(kNoteId);
+    read_ = file;
+    unchanged_ = true;
     if (file) {
       Check(shown == Shown(reference_, *file));
     } else {
@@ -84,9 +100,10 @@ class Session {
 
   void Act(HeadlessWindowSystem& user) {
     Open(user);
-    while (input_.remaining_bytes() > 0) {
+    for (int action = 0; action < kMaxActions && input_.remaining_bytes() > 0; ++action) {
       switch (input_.ConsumeIntegralInRange(0, 3)) {
         case 0:
+          unchanged_ = unchanged_ && user.Text(kNoteId).empty();
           user.Erase(kNoteId);
           break;
         case 1: {
@@ -97,6 +114,7 @@ class Session {
             const auto unit = input_.ConsumeIntegral<std::uint16_t>();
             if (unit != 0) typed += static_cast<WChar>(unit);
           }
+          unchanged_ = unchanged_ && typed.empty();
           user.Type(kNoteId, typed);
           break;
         }
@@ -104,14 +122,19 @@ class Session {
           Save(user);
           break;
         default:
-          user.SelectTab(1);
-          Open(user);
+          Reopen(user);
           break;
       }
     }
     Save(user);
   }
 
+  void Reopen(HeadlessWindowSystem& user) {
+    user.SelectTab(1);
+    Open(user);
+  }
+
+  // A save, failing where the fuzzer says when it may.
   void Save(HeadlessWindowSystem& user) {
     failCreate_ = input_.ConsumeBool() && input_.ConsumeBool();
     const std::optional<std::string> before = files_.Content(kAnswerTextPath);
@@ -129,10 +152,17 @@ class Session {
     Check(after.has_value() && after->size() <= static_cast<std::size_t>(kAnswerTextLength));
     Check(*after == Saved(reference_, text));
     Check(userInterface_.boxes.size() == boxes);
+    if (unchanged_ && read_) Check(*after == ReadPart(*read_));
+    // Saved again, the note stays as it is.
+    user.Click(kIdOkButton);
+    Check(files_.Content(kAnswerTextPath) == after && user.Text(kNoteId) == text);
   }
 
   FuzzedDataProvider& input_;
   bool failCreate_ = false;
+  // The file as the page last read it, and whether the field still shows what it read.
+  std::optional<std::string> read_;
+  bool unchanged_ = true;
   fake::FakeRegistry registry_;
   fake::FakeFiles files_;
   fake::FakeCodePage codePage_;

@@ -10,7 +10,7 @@
 
 #include "platform/win32/win32_roles.h"
 #include "settings/settings_store.h"
-#include "standins/messaging/standin_messaging.h"
+#include "tests/wine/support/messaging_library.h"
 #include "tests/wine/support/ui_driver.h"
 
 namespace lectavo {
@@ -24,21 +24,21 @@ constexpr DWORD kEnglish = 1u << 22;
 
 class ConfigWineTest : public ::testing::Test {
  protected:
-  void SetUp() override { RemoveEverything(); }
+  void SetUp() override {
+    RemoveEverything();
+    ASSERT_TRUE(device::InstallMessagingLibrary());
+  }
   void TearDown() override { RemoveEverything(); }
 
   static void RemoveEverything() {
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMessageStoresKey);
+    device::PutMessageStores({});
   }
 
-  // The device's message stores, in the stand-in's place, in this order.
-  static void PutStores(const std::vector<std::wstring>& names) {
-    for (std::size_t i = 0; i < names.size(); ++i) {
-      RegSetKeyValueW(HKEY_LOCAL_MACHINE, kMessageStoresKey, std::to_wstring(i + 1).c_str(), REG_SZ,
-                      names[i].c_str(),
-                      static_cast<DWORD>((names[i].size() + 1) * sizeof(wchar_t)));
-    }
+  // The Accounts tab selected, its list of message stores.
+  static HWND ShowAccountList(HWND dialog) {
+    SelectTab(FindControl(dialog, 999), 5);
+    return FindControl(dialog, 1006);
   }
 
   static void PutAccounts(const std::wstring& accounts) {
@@ -222,12 +222,11 @@ TEST_F(ConfigWineTest, WaitStartOfZeroIsShownAndStoredAsTen) {
 TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder) {
   PutRecord(kDefaultSpeak);
   PutAccounts(L"C\tA\t");
-  PutStores({L"A", L"B", L"C"});
+  device::PutMessageStores({L"A", L"B", L"C"});
   Program program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
   ASSERT_NE(dialog, nullptr);
-  SelectTab(FindControl(dialog, 999), 5);
-  HWND list = FindControl(dialog, 1006);
+  HWND list = ShowAccountList(dialog);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(ListLines(list), (std::vector<std::wstring>{L"A", L"B", L"C"}));
   EXPECT_TRUE(IsWindowEnabled(list));
@@ -243,20 +242,39 @@ TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder)
   EXPECT_EQ(Accounts(), L"B\t");
 }
 
-TEST_F(ConfigWineTest, AccountsPageWithoutStoresShowsAnEmptyDisabledList) {
-  PutRecord(kDefaultSpeak);
-  PutAccounts(L"A\t");
-  Program program(PackagePath(L"Lectavo_Config.exe"));
-  HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
-  ASSERT_NE(dialog, nullptr);
-  SelectTab(FindControl(dialog, 999), 5);
-  HWND list = FindControl(dialog, 1006);
-  ASSERT_NE(list, nullptr);
-  EXPECT_TRUE(ListLines(list).empty());
-  EXPECT_FALSE(IsWindowEnabled(list));
-  Click(FindControl(dialog, IDOK));
-  ASSERT_TRUE(program.WaitForExit(10000));
-  EXPECT_EQ(Accounts(), L"A\t");
+// Nothing to list, or no log-on: the same empty, disabled list, no message, the value kept.
+TEST_F(ConfigWineTest, AccountsPageWithNoStoreToListShowsAnEmptyDisabledListAndNoMessage) {
+  struct Case {
+    const char* name;
+    std::vector<std::wstring> stores;
+    std::function<bool()> messagingLibrary;
+  };
+  const Case cases[] = {
+      {"no message store", {}, device::InstallMessagingLibrary},
+      {"no messaging library", {L"A", L"B"}, device::RemoveMessagingLibrary},
+      {"a library of that name without the messaging calls", {L"A", L"B"},
+       [] { return device::InstallAsMessagingLibrary(PackagePath(L"Lectavo_Setup.dll")); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RemoveEverything();
+    PutRecord(kDefaultSpeak);
+    PutAccounts(L"A\t");
+    device::PutMessageStores(c.stores);
+    ASSERT_TRUE(c.messagingLibrary());
+    Program program(PackagePath(L"Lectavo_Config.exe"));
+    HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
+    ASSERT_NE(dialog, nullptr);
+    HWND list = ShowAccountList(dialog);
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(ListLines(list).empty());
+    EXPECT_FALSE(IsWindowEnabled(list));
+    EXPECT_EQ(WaitForDialog(program.Id(), L"Lectavo", 500), nullptr) << "no message box";
+    EXPECT_EQ(TopLevelWindows(program.Id()), std::vector<HWND>{dialog});
+    Click(FindControl(dialog, IDOK));
+    ASSERT_TRUE(program.WaitForExit(10000));
+    EXPECT_EQ(Accounts(), L"A\t");
+  }
 }
 
 TEST_F(ConfigWineTest, MissingEntriesShowTheirMessageAndNoDialog) {

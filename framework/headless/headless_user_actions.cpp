@@ -1,0 +1,153 @@
+// The user's side: what a test does as a user, and what the user sees.
+#include <stdexcept>
+#include <string>
+
+#include "framework/dialog.h"
+#include "framework/headless/headless_geometry.h"
+#include "framework/headless/headless_window_system.h"
+#include "framework/window_messages.h"
+
+namespace lectavo {
+
+using headless::ClientOrigin;
+using headless::Offset;
+
+Handle HeadlessWindowSystem::Control(int id) const {
+  for (auto window = windows_.rbegin(); window != windows_.rend(); ++window) {
+    const Window* parent = Find(window->second.parent);
+    if (window->second.id == id && parent != nullptr && parent->kind == Kind::kDialog) {
+      return window->first;
+    }
+  }
+  throw std::out_of_range("no control with id " + std::to_string(id));
+}
+
+Handle HeadlessWindowSystem::TabWindow() const {
+  for (const auto& [handle, window] : windows_) {
+    if (window.kind == Kind::kTab) return handle;
+  }
+  throw std::out_of_range("no tab control");
+}
+
+void HeadlessWindowSystem::Type(int id, WStringView text) {
+  const Handle handle = Control(id);
+  for (WChar c : text) {
+    Window& window = windows_.at(handle);
+    if (static_cast<int>(window.text.size()) >= window.limit) continue;
+    window.text += c;
+    Notify(handle, kEnChange);
+  }
+}
+
+void HeadlessWindowSystem::Erase(int id) {
+  const Handle handle = Control(id);
+  if (windows_.at(handle).text.empty()) return;
+  windows_.at(handle).text.clear();
+  Notify(handle, kEnChange);
+}
+
+void HeadlessWindowSystem::Click(int id) {
+  const Handle handle = Control(id);
+  Window& window = windows_.at(handle);
+  if (!window.enabled) return;
+  if ((window.style & kBsTypeMask) == kBsAutoCheckBox) window.check = window.check == 0 ? 1 : 0;
+  Notify(handle, kBnClicked);
+}
+
+void HeadlessWindowSystem::ChooseItem(int id, int index) {
+  const Handle handle = Control(id);
+  Window& window = windows_.at(handle);
+  if (!window.enabled || index < 0 || index >= static_cast<int>(window.items.size())) {
+    throw std::out_of_range("no such line to choose");
+  }
+  window.current = index;
+  Notify(handle, kCbnSelChange);
+}
+
+void HeadlessWindowSystem::ClickLine(int id, int index) {
+  const Handle handle = Control(id);
+  Window& window = windows_.at(handle);
+  if (!window.enabled || index < 0 || index >= static_cast<int>(window.items.size())) {
+    throw std::out_of_range("no such line to click");
+  }
+  // A multiple-selection list toggles the clicked line and makes it the focus line.
+  window.selected[static_cast<std::size_t>(index)] =
+      !window.selected[static_cast<std::size_t>(index)];
+  window.current = index;
+  Notify(handle, kLbnSelChange);
+}
+
+void HeadlessWindowSystem::SelectTab(int index) {
+  const Handle handle = TabWindow();
+  Window& window = windows_.at(handle);
+  if (index < 0 || index >= static_cast<int>(window.items.size())) {
+    throw std::out_of_range("no such tab");
+  }
+  if (window.current == index) return;  // a click on the selected tab changes nothing
+  window.current = index;
+  std::intptr_t result = 0;
+  windows_.at(window.parent).dialog->HandleNotify(window.id, kTcnSelChange, &result);
+}
+
+void HeadlessWindowSystem::PressOk() {
+  windows_.at(modal_).dialog->HandleCommand(kIdOkButton, kBnClicked);
+}
+
+void HeadlessWindowSystem::Close() {
+  windows_.at(modal_).dialog->HandleCommand(kIdCancelButton, kBnClicked);
+}
+
+bool HeadlessWindowSystem::Exists(int id) const {
+  try {
+    Control(id);
+    return true;
+  } catch (const std::out_of_range&) {
+    return false;
+  }
+}
+
+WString HeadlessWindowSystem::Text(int id) const { return ControlWindow(id).text; }
+
+int HeadlessWindowSystem::Check(int id) const { return ControlWindow(id).check; }
+
+int HeadlessWindowSystem::Selection(int id) const { return ControlWindow(id).current; }
+
+std::vector<WString> HeadlessWindowSystem::Items(int id) const { return ControlWindow(id).items; }
+
+std::vector<int> HeadlessWindowSystem::SelectedLines(int id) const {
+  const Window& window = ControlWindow(id);
+  std::vector<int> lines;
+  for (std::size_t line = 0; line < window.selected.size(); ++line) {
+    if (window.selected[line]) lines.push_back(static_cast<int>(line));
+  }
+  return lines;
+}
+
+bool HeadlessWindowSystem::Enabled(int id) const { return ControlWindow(id).enabled; }
+
+std::vector<WString> HeadlessWindowSystem::TabCaptions() const {
+  return windows_.at(TabWindow()).items;
+}
+
+int HeadlessWindowSystem::SelectedTab() const { return windows_.at(TabWindow()).current; }
+
+std::vector<int> HeadlessWindowSystem::Dialogs() const {
+  std::vector<int> ids;
+  for (const auto& [handle, window] : windows_) {
+    if (window.kind == Kind::kDialog) ids.push_back(window.dialog->Template().id);
+  }
+  return ids;
+}
+
+Rect HeadlessWindowSystem::PageRect() const {
+  for (auto window = windows_.rbegin(); window != windows_.rend(); ++window) {
+    if (window->second.kind == Kind::kDialog && window->second.parent != kNoHandle) {
+      const Window& parent = windows_.at(window->second.parent);
+      const Point origin = ClientOrigin(parent.rect, parent.parent == kNoHandle);
+      return Offset(window->second.rect, -origin.x, -origin.y);
+    }
+  }
+  throw std::out_of_range("no child dialog");
+}
+
+}  // namespace lectavo
