@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/messaging.h"
 #include "platform/named_events.h"
+#include "platform/named_mutexes.h"
 #include "platform/power.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
@@ -33,6 +34,7 @@ class Win32Processes final : public Processes {
   bool Start(WStringView path, ProcessInfo* info) override;
   Handle Open(std::uint32_t access, std::uint32_t processId) override;
   bool Terminate(Handle process, std::uint32_t exitCode) override;
+  std::uint32_t Wait(Handle process, std::uint32_t timeoutMilliseconds) override;
   bool Close(Handle handle) override;
   Handle CreateSnapshot(std::uint32_t flags, std::uint32_t processId) override;
   bool FirstProcess(Handle snapshot, ProcessEntry* entry) override;
@@ -81,6 +83,14 @@ class Win32Clock final : public Clock {
 class Win32NamedEvents final : public NamedEvents {
  public:
   std::uint32_t Wait(WStringView name, std::uint32_t timeoutMilliseconds) override;
+};
+
+class Win32NamedMutexes final : public NamedMutexes {
+ public:
+  Handle Create(WStringView name) override;
+  std::uint32_t Wait(Handle mutex, std::uint32_t timeoutMilliseconds) override;
+  bool Release(Handle mutex) override;
+  bool Close(Handle mutex) override;
 };
 
 class Win32CodePage final : public CodePage {

@@ -10,6 +10,7 @@
 #include "settings/settings_store.h"
 #include "tests/support/complete_record.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/fake_named_mutexes.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_sound.h"
 #include "tests/support/text.h"
@@ -65,11 +66,12 @@ class VoiceCommandAppTest : public ::testing::Test {
   }
 
   void Run(const ToggleCommand& command) {
-    VoiceCommandApp application(command, registry, clock, sound);
+    VoiceCommandApp application(command, registry, mutexes, clock, sound);
     EXPECT_FALSE(application.InitInstance()) << "the program never opens a window";
   }
 
   FakeRegistry registry;
+  fake::FakeNamedMutexes mutexes;
   FakeClock clock;
   FakeSound sound;
 };
