@@ -6,8 +6,6 @@ namespace lectavo {
 namespace {
 
 constexpr WChar kTab = u'\t';
-constexpr WChar kEnglishHint[] =
-    u"Select or deselect the appropriate Outlook account for the speech output.";
 constexpr WChar kGermanNoRoom[] =
     u"Kein Platz mehr für dieses Konto:\nbitte zuerst ein anderes Konto\nabwählen.";
 constexpr WChar kEnglishNoRoom[] = u"No room for this account: deselect another account first.";
@@ -47,7 +45,7 @@ bool AccountsPage::OnInitDialog() {
   // Opens at its first line, whichever lines are chosen.
   list_.SetTopIndex(0);
   list_.SetCaretIndex(0);
-  if (FlagDialogEnglish.Get(record_->ValSpeak) == 1) hint_.SetWindowText(kEnglishHint);
+  ShowDialogLanguage(*this, kAccountsPageTexts, record_->ValSpeak);
   return true;
 }
 
@@ -143,13 +141,7 @@ void AccountsPage::ShowHint(Refusal refusal) {
     hint_.SetWindowText(english ? kEnglishTabInName : kGermanTabInName);
     return;
   }
-  if (english) {
-    hint_.SetWindowText(kEnglishHint);
-    return;
-  }
-  for (const ControlTemplate& control : Template().controls) {
-    if (control.id == kAccountHintId) hint_.SetWindowText(control.text);
-  }
+  hint_.SetWindowText(english ? kAccountHintText.english : kAccountHintText.german);
 }
 
 }  // namespace lectavo

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "config/accounts_page_controls.h"
 #include "config/mapi_session.h"
 #include "config/text_source.h"
 #include "framework/dialog.h"
@@ -13,9 +14,6 @@
 namespace lectavo {
 
 extern const DialogTemplate kAccountsPageTemplate;
-
-inline constexpr int kAccountListId = 1006;
-inline constexpr int kAccountHintId = 1014;
 
 class AccountsPage final : public Dialog {
  public:

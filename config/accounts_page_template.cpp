@@ -1,4 +1,5 @@
 #include "config/accounts_page.h"
+#include "config/accounts_page_controls.h"
 #include "config/page_template_style.h"
 
 namespace lectavo {
@@ -8,10 +9,7 @@ constexpr ControlTemplate kControls[] = {
     {kAccountListId, ControlKind::kListBox,
      kLbsNotify | kLbsMultipleSel | kWsVScroll | kWsHScroll | kWsBorder,
      u"", 4, 4, 126, 92},
-    {kAccountHintId, ControlKind::kStatic, kSsLeft,
-     u"Klicken Sie auf die entsprechende\nZeile, um ein Konto für die Sprach-\nausgabe aus- oder "
-     u"abzuwählen.",
-     4, 102, 126, 40},
+    {kAccountHintId, ControlKind::kStatic, kSsLeft, kAccountHintText.german, 4, 102, 126, 40},
 };
 
 }  // namespace

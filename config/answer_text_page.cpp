@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "config/answer_text_page_controls.h"
 #include "config/text_converter.h"
 
 namespace lectavo {
@@ -29,16 +30,14 @@ AnswerTextPage::AnswerTextPage(SettingsRecord* record, TextSource*, const PagePl
       record_(record),
       platform_(platform),
       path_(kAnswerTextPath),
-      note_(GetEdit(1008)) {
-  OnCommand(kIdOkButton, kBnClicked, &AnswerTextPage::OnClickedSave);
+      note_(GetEdit(kNoteFieldId)) {
+  OnCommand(kSaveNoteId, kBnClicked, &AnswerTextPage::OnClickedSave);
 }
 
 bool AnswerTextPage::OnInitDialog() {
   std::vector<char> note(kBufferSize, '\0');
   std::vector<WChar> shown(kBufferSize, u'\0');
-  if (FlagDialogEnglish.Get(record_->ValSpeak) == 1) {
-    GetPushButton(kIdOkButton).SetWindowText(u"Save text for answer");
-  }
+  ShowDialogLanguage(*this, kAnswerTextPageTexts, record_->ValSpeak);
   ReadNote(note.data());
   note_.LimitText(kAnswerTextLength);
   TextConverter converter(platform_.codePage, platform_.userInterface);

@@ -1,16 +1,16 @@
 #include "config/answer_text_page.h"
+#include "config/answer_text_page_controls.h"
 #include "config/page_template_style.h"
 
 namespace lectavo {
 namespace {
 
 constexpr ControlTemplate kControls[] = {
-    {1008, ControlKind::kEdit,
+    {kNoteFieldId, ControlKind::kEdit,
      kEsMultiline | kEsAutoVScroll | kEsAutoHScroll | kEsWantReturn | kWsVScroll | kWsHScroll |
          kWsBorder,
      u"", 4, 4, 124, 110},
-    {kIdOkButton, ControlKind::kButton, kBsDefPushButton, u"Antworttext speichern", 4, 120, 124,
-     16},
+    {kSaveNoteId, ControlKind::kButton, kBsDefPushButton, kSaveNoteText.german, 4, 120, 124, 16},
 };
 
 }  // namespace

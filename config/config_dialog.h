@@ -2,6 +2,7 @@
 // It edits and stores nothing itself; OK ends it with IDOK, any other close with IDCANCEL.
 #pragma once
 
+#include "config/config_dialog_controls.h"
 #include "config/page_tab_ctrl.h"
 #include "config/text_source.h"
 #include "framework/dialog.h"
@@ -12,7 +13,6 @@ namespace lectavo {
 
 extern const DialogTemplate kConfigDialogTemplate;
 
-inline constexpr int kTabControlId = 999;
 inline constexpr WChar kDialogCaption[] = u"  Lectavo";
 
 class ConfigDialog final : public Dialog {

@@ -14,4 +14,9 @@ WString FormatSigned(std::int32_t value);
 // digits give 0, a number beyond the 32-bit range gives the nearest end of it.
 std::int32_t ParseSigned(WStringView text);
 
+// The digits of a number: how many characters a field needs for the largest number it takes.
+constexpr int DecimalDigits(std::uint32_t value) {
+  return value < 10 ? 1 : 1 + DecimalDigits(value / 10);
+}
+
 }  // namespace lectavo

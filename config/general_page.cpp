@@ -1,26 +1,27 @@
 #include "config/general_page.h"
 
 #include "config/decimal_text.h"
+#include "config/general_page_controls.h"
+#include "settings/record_values.h"
 
 namespace lectavo {
 namespace {
 
-constexpr int kWaitStartTypedLength = 2;
+// The field's length is what keeps a typed value within its range.
+constexpr int kWaitStartTypedLength = DecimalDigits(kWaitStartValue.highest);
 // What the field reads back: more than any stored value can show, so a value written into
 // the registry by other means is read back whole.
 constexpr int kWaitStartReadLength = 15;
-constexpr std::uint32_t kWaitStartForZero = 10;
 
 }  // namespace
 
 GeneralPage::GeneralPage(SettingsRecord* record, TextSource*)
     : Dialog(kGeneralPageTemplate),
       record_(record),
-      waitLabel_(GetLabel(1024)),
-      waitStart_(GetEdit(1008)),
-      language_(GetComboBox(1023)) {
-  OnCommand(1023, kCbnSelChange, &GeneralPage::OnSelChangeLanguage);
-  OnCommand(1008, kEnChange, &GeneralPage::OnChangeWaitStart);
+      waitStart_(GetEdit(kWaitStartId)),
+      language_(GetComboBox(kDialogLanguageId)) {
+  OnCommand(kDialogLanguageId, kCbnSelChange, &GeneralPage::OnSelChangeLanguage);
+  OnCommand(kWaitStartId, kEnChange, &GeneralPage::OnChangeWaitStart);
 }
 
 bool GeneralPage::OnInitDialog() {
@@ -28,9 +29,7 @@ bool GeneralPage::OnInitDialog() {
   // Raises the field's change notification: the value is stored again, a 0 becomes 10.
   waitStart_.SetWindowText(FormatSigned(static_cast<std::int32_t>(record_->ValWaitStart)));
   waitStart_.LimitText(kWaitStartTypedLength);
-  if (FlagDialogEnglish.Get(record_->ValSpeak) == 1) {
-    waitLabel_.SetWindowText(u"Wait after restart (1..99 sec)");
-  }
+  ShowDialogLanguage(*this, kGeneralPageTexts, record_->ValSpeak);
   return true;
 }
 
@@ -46,7 +45,8 @@ void GeneralPage::OnChangeWaitStart() {
   WChar text[kWaitStartReadLength + 1] = {};
   waitStart_.GetWindowText(text, kWaitStartReadLength + 1);
   const std::int32_t seconds = ParseSigned(text);
-  record_->ValWaitStart = seconds == 0 ? kWaitStartForZero : static_cast<std::uint32_t>(seconds);
+  record_->ValWaitStart =
+      seconds == 0 ? kWaitStartValue.standard : static_cast<std::uint32_t>(seconds);
 }
 
 }  // namespace lectavo

@@ -20,7 +20,6 @@ class GeneralPage final : public Dialog {
   void OnChangeWaitStart();
 
   SettingsRecord* record_;
-  Label waitLabel_;
   Edit waitStart_;
   ComboBox language_;
 };

@@ -1,32 +1,34 @@
 #include "config/read_page.h"
 
+#include "config/read_page_controls.h"
+
 namespace lectavo {
 
 const ReadPage::Box ReadPage::kBoxes[5] = {
-    {1000, FlagReadOn, u" Activate reading"},    {1001, FlagReadUnasked, u" Read without demand"},
-    {1002, FlagReadSender, u" Read sender"},     {1003, FlagReadSubject, u" Read subject"},
-    {1004, FlagReadContents, u" Read contents"},
+    {kReadOnId, FlagReadOn},
+    {kReadUnaskedId, FlagReadUnasked},
+    {kReadSenderId, FlagReadSender},
+    {kReadSubjectId, FlagReadSubject},
+    {kReadContentsId, FlagReadContents},
 };
 
 ReadPage::ReadPage(SettingsRecord* record, TextSource*)
     : Dialog(kReadPageTemplate),
       record_(record),
-      boxes_{GetCheckBox(1000), GetCheckBox(1001), GetCheckBox(1002), GetCheckBox(1003),
-             GetCheckBox(1004)} {
-  OnCommand(1000, kBnClicked, &ReadPage::OnClicked<0>);
-  OnCommand(1001, kBnClicked, &ReadPage::OnClicked<1>);
-  OnCommand(1002, kBnClicked, &ReadPage::OnClicked<2>);
-  OnCommand(1003, kBnClicked, &ReadPage::OnClicked<3>);
-  OnCommand(1004, kBnClicked, &ReadPage::OnClicked<4>);
+      boxes_{GetCheckBox(kBoxes[0].id), GetCheckBox(kBoxes[1].id), GetCheckBox(kBoxes[2].id),
+             GetCheckBox(kBoxes[3].id), GetCheckBox(kBoxes[4].id)} {
+  OnCommand(kBoxes[0].id, kBnClicked, &ReadPage::OnClicked<0>);
+  OnCommand(kBoxes[1].id, kBnClicked, &ReadPage::OnClicked<1>);
+  OnCommand(kBoxes[2].id, kBnClicked, &ReadPage::OnClicked<2>);
+  OnCommand(kBoxes[3].id, kBnClicked, &ReadPage::OnClicked<3>);
+  OnCommand(kBoxes[4].id, kBnClicked, &ReadPage::OnClicked<4>);
 }
 
 bool ReadPage::OnInitDialog() {
   for (int i = 0; i < 5; ++i) {
     boxes_[i].SetCheck(static_cast<int>(kBoxes[i].bit.Get(record_->ValSpeak)));
   }
-  if (FlagDialogEnglish.Get(record_->ValSpeak) == 1) {
-    for (int i = 0; i < 5; ++i) boxes_[i].SetWindowText(kBoxes[i].english);
-  }
+  ShowDialogLanguage(*this, kReadPageTexts, record_->ValSpeak);
   return true;
 }
 

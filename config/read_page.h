@@ -18,7 +18,6 @@ class ReadPage final : public Dialog {
   struct Box {
     int id;
     BitField bit;
-    const WChar* english;
   };
   static const Box kBoxes[5];
 

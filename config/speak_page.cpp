@@ -1,20 +1,20 @@
 #include "config/speak_page.h"
 
 #include "config/decimal_text.h"
+#include "config/speak_page_controls.h"
 #include "settings/language_table.h"
 
 namespace lectavo {
 namespace {
 
-constexpr int kTypedLength = 3;
-// Any value outside a field's range stores this half: speed, pitch or volume 100.
-constexpr std::uint32_t kOutOfRangeHalf = 50;
+// The field's length follows its largest value.
+constexpr int TypedLength(const HalvedField& field) { return DecimalDigits(field.highest); }
 
 }  // namespace
 
-const SpeakPage::Field SpeakPage::kSpeed{1008, SpeedHalf, 20, 500};
-const SpeakPage::Field SpeakPage::kPitch{1009, PitchHalf, 50, 200};
-const SpeakPage::Field SpeakPage::kVolume{1010, VolumeHalf, 0, 100};
+const SpeakPage::Field SpeakPage::kSpeed{kSpeedId, kSpeedField};
+const SpeakPage::Field SpeakPage::kPitch{kPitchId, kPitchField};
+const SpeakPage::Field SpeakPage::kVolume{kVolumeId, kVolumeField};
 
 SpeakPage::SpeakPage(SettingsRecord* record, TextSource* texts)
     : Dialog(kSpeakPageTemplate),
@@ -23,19 +23,19 @@ SpeakPage::SpeakPage(SettingsRecord* record, TextSource* texts)
       speed_(GetEdit(kSpeed.id)),
       pitch_(GetEdit(kPitch.id)),
       volume_(GetEdit(kVolume.id)),
-      language_(GetComboBox(1011)),
-      maleVoice_(GetCheckBox(1005)) {
+      language_(GetComboBox(kSpeechLanguageId)),
+      maleVoice_(GetCheckBox(kMaleVoiceId)) {
   OnCommand(kSpeed.id, kEnChange, &SpeakPage::OnChangeSpeed);
   OnCommand(kPitch.id, kEnChange, &SpeakPage::OnChangePitch);
   OnCommand(kVolume.id, kEnChange, &SpeakPage::OnChangeVolume);
-  OnCommand(1011, kCbnSelChange, &SpeakPage::OnSelChangeLanguage);
-  OnCommand(1005, kBnClicked, &SpeakPage::OnClickedMaleVoice);
+  OnCommand(kSpeechLanguageId, kCbnSelChange, &SpeakPage::OnSelChangeLanguage);
+  OnCommand(kMaleVoiceId, kBnClicked, &SpeakPage::OnClickedMaleVoice);
 }
 
 bool SpeakPage::OnInitDialog() {
-  pitch_.LimitText(kTypedLength);
-  speed_.LimitText(kTypedLength);
-  volume_.LimitText(kTypedLength);
+  pitch_.LimitText(TypedLength(kPitchField));
+  speed_.LimitText(TypedLength(kSpeedField));
+  volume_.LimitText(TypedLength(kVolumeField));
   // Each text raises its field's change notification, so a stored value out of range is
   // corrected as soon as the page opens.
   const std::uint32_t speak = record_->ValSpeak;
@@ -53,25 +53,21 @@ bool SpeakPage::OnInitDialog() {
                           ? static_cast<int>(listPosition)
                           : -1);
 
-  if (FlagDialogEnglish.Get(record_->ValSpeak) == 1) {
-    GetLabel(1018).SetWindowText(u"Speed (20..500)");
-    GetLabel(1019).SetWindowText(u"Pitch (50..200)");
-    GetLabel(1020).SetWindowText(u"Volume (0..100)");
-    GetLabel(1021).SetWindowText(u" Standard language");
-    maleVoice_.SetWindowText(u" German masculine voice");
-  }
+  ShowDialogLanguage(*this, kSpeakPageTexts, record_->ValSpeak);
   return true;
 }
 
-// The text stays as typed; only the record is corrected. A negative number compares as a
-// large unsigned one and so is out of range.
+// The text stays as typed; only the record is corrected: a value out of range stores the
+// field's default half. A negative number compares as a large unsigned one and so is out of
+// range.
 void SpeakPage::StoreField(const Edit& edit, const Field& field) {
   WChar text[8] = {};
-  edit.GetWindowText(text, kTypedLength + 1);
+  edit.GetWindowText(text, TypedLength(field.shown) + 1);
   const auto value = static_cast<std::uint32_t>(ParseSigned(text));
+  const HalvedField& shown = field.shown;
   const std::uint32_t half =
-      value >= field.lowest && value <= field.highest ? value / 2 : kOutOfRangeHalf;
-  record_->ValSpeak = field.half.Set(record_->ValSpeak, half);
+      value >= shown.lowest && value <= shown.highest ? value / 2 : shown.standardHalf;
+  record_->ValSpeak = shown.half.Set(record_->ValSpeak, half);
 }
 
 // ValUsedLang = list position x 64 + table position of the chosen language.

@@ -15,12 +15,10 @@ class SpeakPage final : public Dialog {
   SpeakPage(SettingsRecord* record, TextSource* texts);
 
  private:
-  // A number field: its range as shown, and the half of ValSpeak it is stored in.
+  // A number field and the half of ValSpeak it shows doubled.
   struct Field {
     int id;
-    BitField half;
-    std::uint32_t lowest;
-    std::uint32_t highest;
+    HalvedField shown;
   };
   static const Field kSpeed;
   static const Field kPitch;

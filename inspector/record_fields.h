@@ -1,4 +1,5 @@
-// The named parts of the settings record that the inspector shows and changes.
+// The named parts of the settings record that the inspector shows and changes; the halved
+// fields of ValSpeak are in the record's table of values.
 #pragma once
 
 #include "settings/settings_record.h"
@@ -8,21 +9,6 @@ namespace lectavo {
 struct NamedField {
   const WChar* name;
   BitField field;
-};
-
-// Fields of ValSpeak stored as half of what the pages show, with the range the pages accept.
-struct ScaledField {
-  const WChar* shownName;
-  const WChar* name;
-  BitField field;
-  unsigned shownMin;
-  unsigned shownMax;
-};
-
-inline constexpr ScaledField kScaledFields[] = {
-    {u"Speed", u"SpeedHalf", SpeedHalf, 20, 500},
-    {u"Pitch", u"PitchHalf", PitchHalf, 50, 200},
-    {u"Volume", u"VolumeHalf", VolumeHalf, 0, 100},
 };
 
 inline constexpr NamedField kSpeakFlags[] = {

@@ -82,8 +82,8 @@ class Change {
 
   // The field of ValSpeak or ValUsedLang with this name, and which value holds it.
   std::optional<std::pair<BitField, std::uint32_t SettingsRecord::*>> Field() const {
-    for (const ScaledField& scaled : kScaledFields) {
-      if (name_ == scaled.name) return std::make_pair(scaled.field, &SettingsRecord::ValSpeak);
+    for (const HalvedField& halved : kHalvedFields) {
+      if (name_ == halved.name) return std::make_pair(halved.half, &SettingsRecord::ValSpeak);
     }
     for (const NamedField& flag : kSpeakFlags) {
       if (name_ == flag.name) return std::make_pair(flag.field, &SettingsRecord::ValSpeak);

@@ -37,7 +37,7 @@ WString Quoted(WStringView text) {
 
 WString Line(WStringView name, WStringView value) { return Padded(name, 22) + WString(value); }
 
-WString Range(unsigned low, unsigned high) {
+WString Range(std::uint32_t low, std::uint32_t high) {
   return u"  OUT OF RANGE (" + Number(low) + u".." + Number(high) + u")";
 }
 
@@ -56,11 +56,11 @@ class Report {
     Speak();
     UsedLang();
     Accounts();
-    Dword(kValWaitStart, u" s", 1, 99, u"");
-    Dword(kValAnswerTime, u" min", 1, 10, u" (taken as 3)");
+    Dword(kWaitStartValue, u" s", u"");
+    Dword(kAnswerTimeValue, u" min", u" (taken as " + Number(kAnswerTimeValue.standard) + u")");
     Text(kStrAddressCC, u" (taken as empty)");
     Text(kStrLangPath, u"");
-    Dword(kValAlive, u"", 0, 0xFFFFFFFF, u"");
+    Dword(kAliveValue, u"", u"");
     return lines_;
   }
 
@@ -72,12 +72,12 @@ class Report {
       return;
     }
     lines_.push_back(Line(kValSpeak, Hex(speak)));
-    for (const ScaledField& scaled : kScaledFields) {
-      const unsigned shown = scaled.field.Get(speak) * 2;
-      const bool inRange = shown >= scaled.shownMin && shown <= scaled.shownMax;
-      lines_.push_back(Line(WString(u"  ") + scaled.shownName,
-                            Number(shown) + (inRange ? u"" : Range(scaled.shownMin,
-                                                                   scaled.shownMax))));
+    for (const HalvedField& halved : kHalvedFields) {
+      const std::uint32_t shown = halved.half.Get(speak) * 2;
+      const bool inRange = shown >= halved.lowest && shown <= halved.highest;
+      lines_.push_back(
+          Line(WString(u"  ") + halved.shownName,
+               Number(shown) + (inRange ? u"" : Range(halved.lowest, halved.highest))));
     }
     for (const NamedField& flag : kSpeakFlags) {
       lines_.push_back(Line(WString(u"  ") + flag.name, Number(flag.field.Get(speak))));
@@ -129,15 +129,16 @@ class Report {
     }
   }
 
-  void Dword(WStringView name, WStringView unit, std::uint32_t low, std::uint32_t high,
-             WStringView whenMissing) {
+  void Dword(const RecordValue& row, WStringView unit, WStringView whenMissing) {
+    const WStringView name = row.name;
     std::uint32_t value = 0;
     if (store_.LoadDword(name, value) != 0) {
       lines_.push_back(Line(name, kMissing + WString(whenMissing)));
       return;
     }
-    const bool inRange = value >= low && value <= high;
-    lines_.push_back(Line(name, Number(value) + WString(unit) + (inRange ? u"" : Range(low, high))));
+    const bool inRange = value >= row.lowest && value <= row.highest;
+    lines_.push_back(Line(
+        name, Number(value) + WString(unit) + (inRange ? u"" : Range(row.lowest, row.highest))));
   }
 
   void Text(WStringView name, WStringView whenMissing) {

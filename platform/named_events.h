@@ -4,12 +4,9 @@
 #include <cstdint>
 
 #include "platform/types.h"
+#include "platform/wait_results.h"
 
 namespace lectavo {
-
-inline constexpr std::uint32_t kWaitObject0 = 0;        // WAIT_OBJECT_0
-inline constexpr std::uint32_t kWaitTimeout = 0x102;    // WAIT_TIMEOUT
-inline constexpr std::uint32_t kWaitFailed = ~0u;       // WAIT_FAILED
 
 class NamedEvents {
  public:

@@ -1,14 +1,16 @@
-// Processes role: CreateProcess, OpenProcess, TerminateProcess, CloseHandle and the
-// toolhelp process snapshot.
+// Processes role: CreateProcess, OpenProcess, TerminateProcess, WaitForSingleObject on a
+// process, CloseHandle and the toolhelp process snapshot.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/types.h"
+#include "platform/wait_results.h"
 
 namespace lectavo {
 
 inline constexpr std::uint32_t kProcessTerminate = 0x0001;  // PROCESS_TERMINATE
+inline constexpr std::uint32_t kSynchronize = 0x00100000;    // SYNCHRONIZE
 inline constexpr std::uint32_t kSnapProcess = 0x0002;       // TH32CS_SNAPPROCESS
 
 // PROCESS_INFORMATION.
@@ -36,6 +38,9 @@ class Processes {
   // kNoHandle on failure.
   virtual Handle Open(std::uint32_t access, std::uint32_t processId) = 0;
   virtual bool Terminate(Handle process, std::uint32_t exitCode) = 0;
+  // kWaitObject0 once the process has ended, kWaitTimeout while it runs, kWaitFailed for a
+  // handle that cannot be waited on.
+  virtual std::uint32_t Wait(Handle process, std::uint32_t timeoutMilliseconds) = 0;
   virtual bool Close(Handle handle) = 0;
 
   // kInvalidHandle on failure.

@@ -1,25 +1,23 @@
-// The in-memory copies of the registry settings and the bit fields of ValSpeak and
-// ValUsedLang.
+// The in-memory copies of the registry settings; the table of their values and the bit
+// fields come with them.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/types.h"
+#include "settings/record_values.h"
 
 namespace lectavo {
-
-// Texts hold at most 255 characters and their terminator in the registry.
-inline constexpr int kMaxTextLength = 255;
 
 // The full record of the configuration program, the setup library and the toggles.
 struct SettingsRecord {
   std::uint32_t ValSpeak = 0;
   std::uint32_t ValAlive = 0;
   std::uint32_t ValUsedLang = 0;
-  std::uint32_t ValWaitStart = 0;    // seconds
-  std::uint32_t ValAnswerTime = 0;   // minutes
-  WChar StrAddressCC[256] = {};
-  WChar StrAccounts[256] = {};
+  std::uint32_t ValWaitStart = 0;   // seconds
+  std::uint32_t ValAnswerTime = 0;  // minutes
+  WChar StrAddressCC[kMaxTextLength + 1] = {};
+  WChar StrAccounts[kMaxTextLength + 1] = {};
   WChar StrLangPath[260] = {};
 };
 
@@ -27,7 +25,7 @@ struct SettingsRecord {
 struct TodaySettings {
   std::uint32_t ValSpeak = 0;
   std::uint32_t ValUsedLang = 0;
-  WChar StrAccounts[256] = {};
+  WChar StrAccounts[kMaxTextLength + 1] = {};
 };
 
 // The launcher reads only these.
@@ -36,47 +34,7 @@ struct LauncherSettings {
   std::uint32_t ValAlive = 0;
   std::uint32_t ValUsedLang = 0;
   std::uint32_t ValWaitStart = 0;
-  WChar StrAccounts[256] = {};
+  WChar StrAccounts[kMaxTextLength + 1] = {};
 };
-
-// A run of bits inside a 32-bit value.
-struct BitField {
-  unsigned shift;
-  unsigned width;
-
-  constexpr std::uint32_t Mask() const {
-    return (width >= 32 ? ~0u : ((1u << width) - 1u)) << shift;
-  }
-  constexpr std::uint32_t Get(std::uint32_t value) const { return (value & Mask()) >> shift; }
-  // The value with this field replaced by the low bits of field; every other bit kept.
-  constexpr std::uint32_t Set(std::uint32_t value, std::uint32_t field) const {
-    return (value & ~Mask()) | ((field << shift) & Mask());
-  }
-};
-
-// ValSpeak. Bit 15 is unused and stays as loaded.
-inline constexpr BitField SpeedHalf{0, 8};
-inline constexpr BitField PitchHalf{8, 7};
-inline constexpr BitField VolumeHalf{16, 6};
-inline constexpr BitField FlagDialogEnglish{22, 1};
-inline constexpr BitField FlagAnswerOn{23, 1};
-inline constexpr BitField FlagAnswerNote{24, 1};
-inline constexpr BitField FlagAnswerOriginal{25, 1};
-inline constexpr BitField FlagMaleVoice{26, 1};
-inline constexpr BitField FlagReadOn{27, 1};
-inline constexpr BitField FlagReadUnasked{28, 1};
-inline constexpr BitField FlagReadSender{29, 1};
-inline constexpr BitField FlagReadSubject{30, 1};
-inline constexpr BitField FlagReadContents{31, 1};
-
-// ValUsedLang.
-inline constexpr BitField LangNumber{0, 6};
-inline constexpr BitField LangListPos{6, 26};
-
-// Install defaults.
-inline constexpr std::uint32_t kDefaultSpeak = 0xE8323232;
-inline constexpr std::uint32_t kDefaultUsedLang = 1;
-inline constexpr std::uint32_t kDefaultWaitStart = 10;
-inline constexpr std::uint32_t kDefaultAnswerTime = 3;
 
 }  // namespace lectavo

@@ -5,8 +5,8 @@
 namespace lectavo {
 namespace {
 
-// Texts are read through a buffer of 512 bytes: 255 characters and the terminator.
-constexpr int kTextBufferUnits = kMaxTextLength + 1;
+constexpr int kTextBufferUnits = kTextBytes / sizeof(WChar);
+static_assert(sizeof(std::uint32_t) == kDwordBytes);
 
 }  // namespace
 
@@ -74,7 +74,7 @@ int SettingsStore::LoadSettings(SettingsRecord& record) {
     return 1;
   }
   if (!ReadDword(key, kValAnswerTime, record.ValAnswerTime)) {
-    record.ValAnswerTime = kDefaultAnswerTime;
+    record.ValAnswerTime = kAnswerTimeValue.standard;
   }
   if (!ReadText(key, kStrAddressCC, record.StrAddressCC)) record.StrAddressCC[0] = u'\0';
   registry_.CloseKey(key);

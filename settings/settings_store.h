@@ -9,23 +9,13 @@ namespace lectavo {
 
 inline constexpr WChar kSettingsKey[] = u"SOFTWARE\\ORBA-GMBH\\Lectavo\\";
 
-// The registry value names.
-inline constexpr WChar kValSpeak[] = u"ValSpeak";
-inline constexpr WChar kValAlive[] = u"ValAlive";
-inline constexpr WChar kValUsedLang[] = u"ValUsedLang";
-inline constexpr WChar kValWaitStart[] = u"ValWaitStart";
-inline constexpr WChar kValAnswerTime[] = u"ValAnswerTime";
-inline constexpr WChar kStrAddressCC[] = u"StrAddressCC";
-inline constexpr WChar kStrAccounts[] = u"StrAccounts";
-inline constexpr WChar kStrLangPath[] = u"StrLangPath";
-
 class SettingsStore {
  public:
   explicit SettingsStore(Registry& registry) : registry_(registry) {}
 
   // ValSpeak, ValUsedLang, StrAccounts, ValWaitStart are required and read in this order;
-  // the load stops at the first that fails. A missing ValAnswerTime reads as 3, a missing
-  // StrAddressCC as empty.
+  // the load stops at the first that fails. A missing ValAnswerTime reads as its default, a
+  // missing StrAddressCC as empty.
   int LoadSettings(SettingsRecord& record);
   int LoadLangPath(SettingsRecord& record);
   // Writes ValSpeak, ValUsedLang, StrAccounts, ValWaitStart, StrAddressCC, ValAnswerTime in

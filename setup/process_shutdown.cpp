@@ -9,9 +9,10 @@ namespace {
 constexpr std::uint32_t kProcessEntrySize = 564;
 
 void Terminate(Processes& processes, std::uint32_t processId) {
-  const Handle process = processes.Open(kProcessTerminate, processId);
+  const Handle process = processes.Open(kProcessTerminate | kSynchronize, processId);
   if (process == kNoHandle) return;  // left running
-  processes.Terminate(process, 0);
+  // A program ends some time after it is told to, and holds its files until then.
+  if (processes.Terminate(process, 0)) processes.Wait(process, kEndWaitMilliseconds);
   processes.Close(process);
 }
 

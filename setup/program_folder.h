@@ -13,9 +13,14 @@ inline constexpr WStringView kProgramFolder = u"\\ORBA-GMBH\\Lectavo";
 // letter case ignored): the files already lie in the program folder.
 bool IsProgramFolder(WStringView installationFolder);
 
+// Appended to a program file's name, as often as needed for a name no file bears, while the
+// copy it replaces is kept.
+inline constexpr WStringView kKeptSuffix = u".old";
+
 // Makes the program folder and moves every file at the top level of the installation folder
-// into it, replacing older copies; subfolders and their content stay. A file that cannot be
-// moved stays where it is.
-void MoveToProgramFolder(Files& files, WStringView installationFolder);
+// into it, replacing older copies; subfolders and their content stay. All or nothing: when a
+// file cannot be placed, the program folder gets back what it held, the new files stay in the
+// installation folder, and the result is false.
+bool MoveToProgramFolder(Files& files, WStringView installationFolder);
 
 }  // namespace lectavo

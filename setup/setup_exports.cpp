@@ -6,11 +6,14 @@
 
 namespace {
 
+// False when the step did not run to its end.
 template <typename Step>
-void Guarded(Step step) {
+bool Guarded(Step step) {
   try {
     step();
+    return true;
   } catch (...) {
+    return false;
   }
 }
 
@@ -31,14 +34,18 @@ codeINSTALL_INIT Install_Init(HWND, BOOL, BOOL, LPCWSTR) {
   return codeINSTALL_INIT_CONTINUE;
 }
 
-codeINSTALL_EXIT Install_Exit(HWND, LPCWSTR installFolder, WORD, WORD, WORD, WORD, WORD) {
-  Guarded([installFolder] {
+codeINSTALL_EXIT Install_Exit(HWND, LPCWSTR installFolder, WORD, WORD failedFiles, WORD, WORD,
+                              WORD) {
+  bool complete = false;
+  const bool ran = Guarded([&] {
     lectavo::Win32Registry registry;
     lectavo::Win32Files files;
     lectavo::Win32UserInterface userInterface;
-    lectavo::InstallExit(registry, files, userInterface, Folder(installFolder));
+    complete =
+        lectavo::InstallExit(registry, files, userInterface, Folder(installFolder), failedFiles);
   });
-  return codeINSTALL_EXIT_DONE;
+  // An installation that is not known to be whole is undone rather than left half-done.
+  return ran && complete ? codeINSTALL_EXIT_DONE : codeINSTALL_EXIT_UNINSTALL;
 }
 
 codeUNINSTALL_INIT Uninstall_Init(HWND, LPCWSTR) {

@@ -1,5 +1,6 @@
-// What the device installer's four calls do. None of them reports a failure: each step
-// handles its own and the installer always goes on.
+// What the device installer's four calls do. Each step handles its own failures; only an
+// installation whose program files cannot all be placed is handed back to the installer to
+// be undone.
 #pragma once
 
 #include "platform/files.h"
@@ -18,8 +19,11 @@ void InstallInit(Processes& processes);
 // After the files are copied into the installation folder: prepares the settings, lays out
 // the voices, moves the programs into the program folder unless they are there already, and
 // refreshes the Today screen. Without an installation folder only the refresh is done.
-void InstallExit(Registry& registry, Files& files, UserInterface& userInterface,
-                 WStringView installationFolder);
+// False, with nothing done, when the installer could not copy every file, and false when the
+// programs cannot all be moved (the program folder keeps what it held): the installation is
+// to be undone, and the Today screen is left for the installer to refresh.
+bool InstallExit(Registry& registry, Files& files, UserInterface& userInterface,
+                 WStringView installationFolder, std::uint16_t failedFiles);
 
 // Before the package's files are removed: stops the product's programs.
 void UninstallInit(Processes& processes);

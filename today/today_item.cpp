@@ -7,8 +7,6 @@ constexpr WChar kMonitorFailed[] = u"Lectavo-Monitor konnte nicht gestartet werd
 constexpr WChar kConfigFailed[] = u"Lectavo-Konfiguration konnte nicht gestartet werden.";
 constexpr WChar kErrorCaption[] = u"Fehler";
 
-constexpr std::uint32_t kNoAccess = 0;
-
 }  // namespace
 
 TodayItem::TodayItem(Registry& registry, Processes& processes, NamedEvents& events,
@@ -22,9 +20,14 @@ void TodayItem::Attach() {
   }
 }
 
+void TodayItem::Detach() {
+  if (monitor_.process != kNoHandle) processes_.Close(monitor_.process);
+  monitor_.process = kNoHandle;
+}
+
 void TodayItem::Initialise(Handle window) {
   window_ = window;
-  StartProgram(kMonitorPath, monitor_, kMonitorFailed);
+  StartMonitor();
   ReadingStateChanged();
 }
 
@@ -37,13 +40,11 @@ bool TodayItem::QueryRefresh(std::uint32_t& itemHeight) {
   }
   if (ReadingStateChanged()) refresh = true;
   // The check waits until the open box is closed: the query after it tries again.
-  if (openMessageBoxes_ == 0 && !MonitorRunning()) {
-    StartProgram(kMonitorPath, monitor_, kMonitorFailed);
-  }
+  if (openMessageBoxes_ == 0 && !MonitorRunning()) StartMonitor();
   return refresh;
 }
 
-void TodayItem::Tap() { StartProgram(kConfigPath, config_, kConfigFailed); }
+void TodayItem::Tap() { StartProgram(kConfigPath, config_, kConfigFailed, false); }
 
 std::array<IconPlacement, 2> TodayItem::Paint() {
   // A failed load keeps what was read last, even a ValSpeak read before the failure.
@@ -61,24 +62,34 @@ bool TodayItem::ReadingStateChanged() {
 }
 
 bool TodayItem::MonitorRunning() {
-  const Handle process = processes_.Open(kNoAccess, monitor_.processId);
-  if (process == kNoHandle) return false;
-  processes_.Close(process);
-  return true;
+  return monitor_.process != kNoHandle && processes_.Wait(monitor_.process, 0) == kWaitTimeout;
 }
 
-void TodayItem::StartProgram(WStringView path, ProcessInfo& record, WStringView failureMessage) {
+void TodayItem::StartMonitor() {
+  const Handle earlier = monitor_.process;
+  if (StartProgram(kMonitorPath, monitor_, kMonitorFailed, true) && earlier != kNoHandle) {
+    processes_.Close(earlier);
+  }
+}
+
+bool TodayItem::StartProgram(WStringView path, ProcessInfo& record, WStringView failureMessage,
+                             bool keepProcess) {
   // The record changes only when the start succeeds.
   ProcessInfo started;
   if (!processes_.Start(path, &started)) {
     ++openMessageBoxes_;
     userInterface_.ShowMessageBox(window_, failureMessage, kErrorCaption, kMbIconHand);
     --openMessageBoxes_;
-    return;
+    return false;
   }
-  processes_.Close(started.process);
+  if (!keepProcess) {
+    processes_.Close(started.process);
+    started.process = kNoHandle;
+  }
   processes_.Close(started.thread);
+  started.thread = kNoHandle;
   record = started;
+  return true;
 }
 
 }  // namespace lectavo

@@ -38,6 +38,8 @@ class TodayItem {
 
   // Library attach: no item window yet; the reading state as the settings hold it.
   void Attach();
+  // Library detach: the monitor's kept handle is given back.
+  void Detach();
   // The host made a new item window: it owns the item's message boxes from now on; the
   // monitor is started, even if one already runs.
   void Initialise(Handle window);
@@ -58,7 +60,10 @@ class TodayItem {
   // True when the reading state differs from the one last seen; unreadable settings count
   // as unchanged.
   bool ReadingStateChanged();
-  void StartProgram(WStringView path, ProcessInfo& record, WStringView failureMessage);
+  // True when started; the process handle is closed unless keepProcess.
+  bool StartProgram(WStringView path, ProcessInfo& record, WStringView failureMessage,
+                    bool keepProcess);
+  void StartMonitor();
   bool MonitorRunning();
 
   Processes& processes_;
@@ -68,6 +73,8 @@ class TodayItem {
 
   Handle window_ = kNoHandle;
   int lastSeenReadingState_ = -1;
+  // The monitor's process handle stays open: it names the monitor itself, while its id may
+  // be given to another program once the monitor has ended.
   ProcessInfo monitor_;
   ProcessInfo config_;
   TodaySettings settings_;

@@ -133,6 +133,7 @@ void Attach(HINSTANCE instance) {
 }
 
 void Detach() {
+  item.Detach();
   DestroyIcon(productIcon);
   DestroyIcon(readingOnIcon);
   DestroyIcon(readingOffIcon);

@@ -7,8 +7,9 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   lectavo::Win32Registry registry;
+  lectavo::Win32NamedMutexes mutexes;
   lectavo::Win32Clock clock;
   lectavo::Win32Sound sound;
-  lectavo::VoiceCommandApp application(lectavo::LECTAVO_TOGGLE, registry, clock, sound);
+  lectavo::VoiceCommandApp application(lectavo::LECTAVO_TOGGLE, registry, mutexes, clock, sound);
   return lectavo::RunApplication(application);
 }

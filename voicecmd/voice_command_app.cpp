@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "settings/settings_store.h"
+#include "voicecmd/settings_change_lock.h"
 
 namespace lectavo {
 namespace {
@@ -37,19 +38,25 @@ bool BuildPromptPath(const WChar* langPath, bool english, const WChar* prompt,
 
 }  // namespace
 
+VoiceCommandApp::Change VoiceCommandApp::ChangeSettings(SettingsStore& store,
+                                                        SettingsRecord& record) {
+  // Held for the load, the change and the save only: never for the pause or the prompt.
+  const SettingsChangeLock lock(mutexes_);
+  if (store.LoadSettings(record) != 0) return Change::NotLoaded;
+  if (command_.bit.Get(record.ValSpeak) == command_.target) return Change::AlreadySet;
+  record.ValSpeak = command_.bit.Set(record.ValSpeak, command_.target);
+  return store.SaveSettings(record) == 0 ? Change::Saved : Change::NotSaved;
+}
+
 bool VoiceCommandApp::InitInstance() {
   SettingsStore store(registry_);
   SettingsRecord record;
-  if (store.LoadSettings(record) != 0) return false;
-
+  const Change change = ChangeSettings(store, record);
+  // A save that failed is not confirmed: the prompt would announce a state the record may not
+  // hold. The user hears nothing, as with every other failure, and can say it again.
+  if (change == Change::NotLoaded || change == Change::NotSaved) return false;
   const bool english = FlagDialogEnglish.Get(record.ValSpeak) != 0;
-  if (command_.bit.Get(record.ValSpeak) != command_.target) {
-    record.ValSpeak = command_.bit.Set(record.ValSpeak, command_.target);
-    // A save that failed is not confirmed: the prompt would announce a state the record may
-    // not hold. The user hears nothing, as with every other failure, and can say it again.
-    if (store.SaveSettings(record) != 0) return false;
-    clock_.Sleep(kPauseAfterSaveMilliseconds);
-  }
+  if (change == Change::Saved) clock_.Sleep(kPauseAfterSaveMilliseconds);
 
   if (store.LoadLangPath(record) != 0) return false;
   WChar path[kPromptPathUnits];

@@ -92,7 +92,8 @@ std::intptr_t HeadlessWindowSystem::Send(Handle handle, std::uint32_t message,
         if (valid) w.current = index;
         return valid ? previous : -1;
       }
-      w.current = valid ? index : -1;
+      // Wine's combo box keeps its selection for an index past the list; -1 clears it.
+      if (valid || index == -1) w.current = index;
       return valid ? index : kCbErr;
     }
     case kCbResetContent:

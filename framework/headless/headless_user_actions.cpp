@@ -33,8 +33,8 @@ void HeadlessWindowSystem::Type(int id, WStringView text) {
   const Handle handle = Control(id);
   for (WChar c : text) {
     Window& window = windows_.at(handle);
-    if (static_cast<int>(window.text.size()) >= window.limit) continue;
-    window.text += c;
+    // A character past the limit is dropped, yet reported as a change, as Wine's edit does.
+    if (static_cast<int>(window.text.size()) < window.limit) window.text += c;
     Notify(handle, kEnChange);
   }
 }

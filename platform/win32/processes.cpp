@@ -49,6 +49,10 @@ bool Win32Processes::Terminate(Handle process, std::uint32_t exitCode) {
   return TerminateProcess(AsHandle(process), exitCode) != FALSE;
 }
 
+std::uint32_t Win32Processes::Wait(Handle process, std::uint32_t timeoutMilliseconds) {
+  return WaitForSingleObject(AsHandle(process), timeoutMilliseconds);
+}
+
 bool Win32Processes::Close(Handle handle) { return CloseHandle(AsHandle(handle)) != FALSE; }
 
 Handle Win32Processes::CreateSnapshot(std::uint32_t flags, std::uint32_t processId) {

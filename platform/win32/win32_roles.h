@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/messaging.h"
 #include "platform/named_events.h"
+#include "platform/named_mutexes.h"
 #include "platform/power.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
@@ -34,6 +35,7 @@ class Win32Processes final : public Processes {
   bool Start(WStringView path, ProcessInfo* info) override;
   Handle Open(std::uint32_t access, std::uint32_t processId) override;
   bool Terminate(Handle process, std::uint32_t exitCode) override;
+  std::uint32_t Wait(Handle process, std::uint32_t timeoutMilliseconds) override;
   bool Close(Handle handle) override;
   Handle CreateSnapshot(std::uint32_t flags, std::uint32_t processId) override;
   bool FirstProcess(Handle snapshot, ProcessEntry* entry) override;
@@ -52,15 +54,14 @@ class Win32Files final : public Files {
   Handle OpenForReading(WStringView path) override;
   Handle CreateForWriting(WStringView path) override;
   bool Read(Handle file, void* buffer, std::uint32_t count, std::uint32_t* read) override;
-  bool Write(Handle file, const void* data, std::uint32_t count,
-             std::uint32_t* written) override;
+  bool Write(Handle file, const void* data, std::uint32_t count, std::uint32_t* written) override;
   bool CloseFile(Handle file) override;
 };
 
 class Win32UserInterface final : public UserInterface {
  public:
   int ShowMessageBox(Handle owner, WStringView text, WStringView caption,
-                 std::uint32_t style) override;
+                     std::uint32_t style) override;
   void SendToAllTopLevelWindows(std::uint32_t message, std::uintptr_t wParam,
                                 std::intptr_t lParam) override;
 };
@@ -97,6 +98,14 @@ class Win32Clock final : public Clock {
 class Win32NamedEvents final : public NamedEvents {
  public:
   std::uint32_t Wait(WStringView name, std::uint32_t timeoutMilliseconds) override;
+};
+
+class Win32NamedMutexes final : public NamedMutexes {
+ public:
+  Handle Create(WStringView name) override;
+  std::uint32_t Wait(Handle mutex, std::uint32_t timeoutMilliseconds) override;
+  bool Release(Handle mutex) override;
+  bool Close(Handle mutex) override;
 };
 
 class Win32CodePage final : public CodePage {

@@ -9,7 +9,9 @@
 #include "standins/installer/install_record.h"
 #include "standins/installer/package_description.h"
 #include "standins/installer/setup_library.h"
+#include "standins/installer/start_up.h"
 #include "standins/installer/text_files.h"
+#include "standins/installer/today_items.h"
 
 namespace installer {
 namespace {
@@ -21,6 +23,8 @@ struct PackageEntry {
   std::wstring path;
   bool folder;
 };
+
+constexpr wchar_t kNothing[] = L" (close its messages and try again); nothing has been changed";
 
 Outcome Fail(const std::wstring& reason) {
   Complain(reason);
@@ -94,6 +98,32 @@ bool Register(const std::wstring& name, const std::wstring& folder,
   return set;
 }
 
+// The Today items the package registers, and those among them whose "Enabled" it sets.
+std::vector<std::wstring> TodayItemKeys(const PackageDescription& description) {
+  std::vector<std::wstring> keys;
+  for (const RegistryEntry& entry : description.registry) {
+    if (IsTodayItemKey(entry.key)) keys.push_back(entry.key);
+  }
+  return keys;
+}
+
+std::vector<std::wstring> TodayItemsEnabledBy(const PackageDescription& description) {
+  std::vector<std::wstring> keys;
+  for (const RegistryEntry& entry : description.registry) {
+    if (IsTodayItemKey(entry.key) && SameName(entry.name, L"Enabled")) keys.push_back(entry.key);
+  }
+  return keys;
+}
+
+// The Today items an installation made, from its record.
+std::vector<std::wstring> TodayItemKeys(const InstallRecord& record) {
+  std::vector<std::wstring> keys;
+  for (const MadeItem& item : record.Items()) {
+    if (item.kind == MadeItem::Kind::Value && IsTodayItemKey(item.path)) keys.push_back(item.path);
+  }
+  return keys;
+}
+
 void Unregister(const std::wstring& name) {
   DeleteFileW(AppManagerFile(name, L".dll").c_str());
   DeleteFileW(AppManagerFile(name, L".dat").c_str());
@@ -123,16 +153,20 @@ Outcome InstallPackage(const std::wstring& packageFolder, std::wstring installat
   SetupLibrary setup;
   if (!setup.Load(setupLibraryPath, error)) return Fail(error);
 
+  // A Today item that stays loaded holds its library and starts the programs again.
+  TodayItems today(TodayItemKeys(description));
+  if (!today.Release()) return Fail(L"the Today screen keeps " + today.Held() + L" loaded" + kNothing);
   std::wstring previousFolder;
   const bool previouslyInstalled = ReadInstallFolder(description.name, previousFolder);
   if (setup.InstallInit(nullptr, TRUE, previouslyInstalled, installationFolder.c_str()) !=
       codeINSTALL_INIT_CONTINUE) {
+    today.Restore();
     return Fail(L"the setup library cancelled the installation");
   }
 
   InstallRecord made;
   Failures failed;
-  DeviceChanges changes(made, failed);
+  DeviceChanges changes(made, failed, AppManagerFile(description.name, L".old"));
   changes.MakeFolderPath(installationFolder);
   for (const PackageEntry& entry : entries) {
     const std::wstring target = installationFolder + L"\\" + entry.path;
@@ -146,10 +180,17 @@ Outcome InstallPackage(const std::wstring& packageFolder, std::wstring installat
 
   if (setup.InstallExit(nullptr, installationFolder.c_str(), failed.folders, failed.files,
                         failed.keys, failed.values, 0) != codeINSTALL_EXIT_DONE) {
-    Undo(made);
-    return Fail(L"the setup library asked to undo the installation; it has been undone");
+    // The device goes on as it was: the earlier version, its Today item and its start-up.
+    const int left = changes.RollBack();
+    today.Restore();
+    RunStartUpEntries(description.registry);
+    return Fail(L"the setup library asked to undo the installation; it has been undone" +
+                (left == 0 ? std::wstring(L", everything is as before")
+                           : L", but " + std::to_wstring(left) + L" changes are left"));
   }
+  changes.DropKept();
   setup.Unload();
+  today.Restore(TodayItemsEnabledBy(description));
 
   InstallRecord record;
   if (previouslyInstalled && !record.Load(AppManagerFile(description.name, L".dat"), error)) {
@@ -163,8 +204,11 @@ Outcome InstallPackage(const std::wstring& packageFolder, std::wstring installat
   Say(L"Installed " + description.name + L" into " + installationFolder + L": " +
       std::to_wstring(made.Count(MadeItem::Kind::File)) + L" files, " +
       std::to_wstring(made.Count(MadeItem::Kind::Value)) + L" registry values.");
-  if (failed.Total() == 0) return kDone;
-  Complain(std::to_wstring(failed.Total()) + L" parts of the package could not be installed");
+  const int notStarted = RunStartUpEntries(description.registry);
+  if (failed.Total() == 0 && notStarted == 0) return kDone;
+  if (failed.Total() != 0) {
+    Complain(std::to_wstring(failed.Total()) + L" parts of the package could not be installed");
+  }
   return kDoneWithFailures;
 }
 
@@ -176,7 +220,10 @@ Outcome UninstallPackage(const std::wstring& name) {
   if (!record.Load(AppManagerFile(name, L".dat"), error)) return Fail(error);
   SetupLibrary setup;
   if (!setup.Load(AppManagerFile(name, L".dll"), error)) return Fail(error);
+  TodayItems today(TodayItemKeys(record));
+  if (!today.Release()) return Fail(L"the Today screen keeps " + today.Held() + L" loaded" + kNothing);
   if (setup.UninstallInit(nullptr, folder.c_str()) != codeUNINSTALL_INIT_CONTINUE) {
+    today.Restore();
     return Fail(L"the setup library cancelled the removal");
   }
   const int left = Undo(record);

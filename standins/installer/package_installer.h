@@ -1,6 +1,8 @@
 // Installing a package folder and uninstalling it again, in the device installer's order:
-// Install_Init, copy the files, make the registry values, Install_Exit; Uninstall_Init,
-// remove what the installation made, Uninstall_Exit.
+// let go of the package's Today items, Install_Init, copy the files, make the registry values,
+// Install_Exit, bring the items back and run the package's start-up entries; let go of the
+// items, Uninstall_Init, remove what the installation made, Uninstall_Exit. An installation
+// that Install_Exit hands back is undone whole: what it replaced is put back.
 #pragma once
 
 #include <string>

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ constexpr UINT kRefreshMilliseconds = 2000;
 constexpr int kScreenWidth = 240;
 constexpr int kScreenHeight = 320;
 constexpr int kHeaderHeight = 24;
+constexpr wchar_t kQueriesProperty[] = L"RefreshQueries";
 
 struct LoadedItem {
   TODAYLISTITEM record{};
@@ -122,6 +124,9 @@ void LayOut(HWND screen) {
 }
 
 void Refresh(HWND screen) {
+  // Counted where a test can read it (a window property), so it can wait on queries.
+  const auto queries = reinterpret_cast<std::uintptr_t>(GetPropW(screen, kQueriesProperty));
+  SetPropW(screen, kQueriesProperty, reinterpret_cast<HANDLE>(queries + 1));
   bool changed = false;
   for (auto& item : items) {
     if (SendMessageW(item->record.hwndCustom, WM_TODAYCUSTOM_QUERYREFRESHCACHE,
@@ -197,6 +202,7 @@ LRESULT CALLBACK ScreenProcedure(HWND screen, UINT message, WPARAM wParam, LPARA
     }
     case WM_DESTROY:
       KillTimer(screen, kRefreshTimer);
+      RemovePropW(screen, kQueriesProperty);
       UnloadItems();
       PostQuitMessage(0);
       return 0;

@@ -1,5 +1,6 @@
 // The Answer page: three independent boxes, the copy address cut to 254 characters, the
 // recording time chosen from its list.
+#include "config/answer_page_controls.h"
 #include "tests/config/config_fixture.h"
 
 namespace lectavo {
@@ -13,13 +14,14 @@ TEST_F(ConfigTest, AnswerPageShowsTheInstallDefaults) {
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(kAnswerTab);
     EXPECT_EQ(user.Dialogs(), (std::vector<int>{102, 137}));
-    for (int id : {1000, 1007, 1025}) EXPECT_EQ(user.Check(id), 0) << id;
-    EXPECT_EQ(user.Text(1008), u"");
-    EXPECT_EQ(user.Selection(1023), 2);
-    EXPECT_EQ(user.Items(1023), (std::vector<WString>{u" 1", u" 2", u" 3", u" 4", u" 5", u" 6",
-                                                      u" 7", u" 8", u" 9", u"10"}));
-    EXPECT_EQ(user.Text(1000), u" Antwort-eMail aktivieren");
-    EXPECT_EQ(user.Text(1028), u"max. Aufn.dauer [min]");
+    for (int id : {kAnswerOnId, kAnswerNoteId, kAnswerOriginalId})
+      EXPECT_EQ(user.Check(id), 0) << id;
+    EXPECT_EQ(user.Text(kAddressId), u"");
+    EXPECT_EQ(user.Selection(kAnswerTimeId), 2);
+    EXPECT_EQ(user.Items(kAnswerTimeId), (std::vector<WString>{u" 1", u" 2", u" 3", u" 4", u" 5",
+                                                               u" 6", u" 7", u" 8", u" 9", u"10"}));
+    EXPECT_EQ(user.Text(kAnswerOnId), u" Antwort-eMail aktivieren");
+    EXPECT_EQ(user.Text(kAnswerTimeLabelId), u"max. Aufn.dauer [min]");
   });
 }
 
@@ -27,16 +29,17 @@ TEST_F(ConfigTest, AnswerPageInEnglish) {
   PutRecord(kDefaultSpeak | kEnglish);
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(kAnswerTab);
-    EXPECT_EQ(user.Text(1000), u" Activating answer to e-mail");
-    EXPECT_EQ(user.Text(1007), u" Enclosing reference to answer");
-    EXPECT_EQ(user.Text(1025), u" Enclosing original text");
-    EXPECT_EQ(user.Text(1027), u"CC to");
-    EXPECT_EQ(user.Text(1028), u"Max. length of the\nanswer [min]");
+    EXPECT_EQ(user.Text(kAnswerOnId), u" Activating answer to e-mail");
+    EXPECT_EQ(user.Text(kAnswerNoteId), u" Enclosing reference to answer");
+    EXPECT_EQ(user.Text(kAnswerOriginalId), u" Enclosing original text");
+    EXPECT_EQ(user.Text(kAddressLabelId), u"CC to");
+    EXPECT_EQ(user.Text(kAnswerTimeLabelId), u"Max. length of the\nanswer [min]");
   });
 }
 
 TEST_F(ConfigTest, EachAnswerBoxWritesOnlyItsBit) {
-  const std::pair<int, unsigned> boxes[] = {{1000, 23}, {1007, 24}, {1025, 25}};
+  const std::pair<int, unsigned> boxes[] = {
+      {kAnswerOnId, 23}, {kAnswerNoteId, 24}, {kAnswerOriginalId, 25}};
   const std::uint32_t start = kDefaultSpeak | (1u << 24) | (1u << 25);
   for (const auto& [id, bit] : boxes) {
     SCOPED_TRACE(id);
@@ -45,7 +48,8 @@ TEST_F(ConfigTest, EachAnswerBoxWritesOnlyItsBit) {
     t.RunProgram([id](HeadlessWindowSystem& user) {
       user.SelectTab(kAnswerTab);
       user.Click(id);
-      for (int other : {1000, 1007, 1025}) EXPECT_TRUE(user.Enabled(other));
+      for (int other : {kAnswerOnId, kAnswerNoteId, kAnswerOriginalId})
+        EXPECT_TRUE(user.Enabled(other));
       user.PressOk();
     });
     EXPECT_EQ(t.Stored(u"ValSpeak"), start ^ (1u << bit));
@@ -74,8 +78,8 @@ TEST_F(ConfigTest, CopyAddressIsStoredAsTypedAtMost254Characters) {
     t.registry.PutText(kSettingsKey, u"StrAddressCC", c.stored);
     t.RunProgram([&c](HeadlessWindowSystem& user) {
       user.SelectTab(kAnswerTab);
-      if (c.erase) user.Erase(1008);
-      user.Type(1008, c.typed);
+      if (c.erase) user.Erase(kAddressId);
+      user.Type(kAddressId, c.typed);
       user.PressOk();
     });
     EXPECT_EQ(t.registry.Text(kSettingsKey, u"StrAddressCC"), c.kept);
@@ -104,8 +108,8 @@ TEST_F(ConfigTest, AnswerTimeFollowsTheChosenItemOnly) {
     t.registry.PutDword(kSettingsKey, u"ValAnswerTime", c.stored);
     t.RunProgram([&c](HeadlessWindowSystem& user) {
       user.SelectTab(kAnswerTab);
-      EXPECT_EQ(user.Selection(1023), c.shown);
-      if (c.chosen >= 0) user.ChooseItem(1023, c.chosen);
+      EXPECT_EQ(user.Selection(kAnswerTimeId), c.shown);
+      if (c.chosen >= 0) user.ChooseItem(kAnswerTimeId, c.chosen);
       user.PressOk();
     });
     EXPECT_EQ(t.Stored(u"ValAnswerTime"), c.kept);
@@ -117,7 +121,7 @@ TEST_F(ConfigTest, TextTypedIntoTheAnswerTimeFieldChangesNothing) {
   registry.PutDword(kSettingsKey, u"ValAnswerTime", 3);
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(kAnswerTab);
-    user.Type(1023, u"7");
+    user.Type(kAnswerTimeId, u"7");
     user.PressOk();
   });
   EXPECT_EQ(Stored(u"ValAnswerTime"), 3u);

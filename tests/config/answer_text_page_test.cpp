@@ -2,6 +2,7 @@
 // button as 8-bit text, and a save that fails told to the user.
 #include "config/answer_text_page.h"
 
+#include "config/answer_text_page_controls.h"
 #include "tests/config/config_fixture.h"
 
 namespace lectavo {
@@ -47,8 +48,8 @@ TEST_F(AnswerTextTest, WithoutAFileTheDefaultNoteIsShownAndSavedByteForByte) {
     // Every byte of the default note is Latin-1, so its characters are its bytes.
     WString expected;
     for (unsigned char byte : kDefaultNote) expected += static_cast<WChar>(byte);
-    EXPECT_EQ(user.Text(1008), expected);
-    EXPECT_EQ(user.Text(1008).find(u"anhören."), 100u);
+    EXPECT_EQ(user.Text(kNoteFieldId), expected);
+    EXPECT_EQ(user.Text(kNoteFieldId).find(u"anhören."), 100u);
     EXPECT_EQ(user.Text(kIdOkButton), u"Antworttext speichern");
   });
   EXPECT_EQ(Note(), kDefaultNote);
@@ -77,7 +78,7 @@ TEST_F(AnswerTextTest, FileContentIsShownAndSavedBack) {
     SCOPED_TRACE(c.name);
     AnswerTextHarness t;
     t.files.PutFile(kAnswerTextPath, c.file);
-    t.SaveAfter([&c](HeadlessWindowSystem& user) { EXPECT_EQ(user.Text(1008), c.shown); });
+    t.SaveAfter([&c](HeadlessWindowSystem& user) { EXPECT_EQ(user.Text(kNoteFieldId), c.shown); });
     EXPECT_EQ(t.Note(), c.saved);
   }
 }
@@ -85,26 +86,26 @@ TEST_F(AnswerTextTest, FileContentIsShownAndSavedBack) {
 TEST_F(AnswerTextTest, EditedNoteIsSavedAsAnsiWithCrLfAndQuestionMarks) {
   files.PutFile(kAnswerTextPath, "alt");
   SaveAfter([](HeadlessWindowSystem& user) {
-    user.Erase(1008);
-    user.Type(1008, u"Grüße\r\nZeile 2 \u0142");
+    user.Erase(kNoteFieldId);
+    user.Type(kNoteFieldId, u"Grüße\r\nZeile 2 \u0142");
   });
   EXPECT_EQ(Note(), "Gr\xFC\xDF\x65\r\nZeile 2 ?");
   // Comes back as "?".
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(kAnswerTextTab);
-    EXPECT_EQ(user.Text(1008), u"Grüße\r\nZeile 2 ?");
+    EXPECT_EQ(user.Text(kNoteFieldId), u"Grüße\r\nZeile 2 ?");
   });
 }
 
 TEST_F(AnswerTextTest, EmptyFieldSavesZeroBytes) {
   files.PutFile(kAnswerTextPath, "alt");
-  SaveAfter([](HeadlessWindowSystem& user) { user.Erase(1008); });
+  SaveAfter([](HeadlessWindowSystem& user) { user.Erase(kNoteFieldId); });
   EXPECT_EQ(Note(), "");
 }
 
 TEST_F(AnswerTextTest, FieldTakesAtMost2047TypedCharacters) {
   files.PutFile(kAnswerTextPath, "");
-  SaveAfter([](HeadlessWindowSystem& user) { user.Type(1008, WString(2050, u'z')); });
+  SaveAfter([](HeadlessWindowSystem& user) { user.Type(kNoteFieldId, WString(2050, u'z')); });
   EXPECT_EQ(Note(), std::string(2047, 'z'));
 }
 
@@ -112,11 +113,11 @@ TEST_F(AnswerTextTest, UnsavedChangesAreLostOnATabSwitchAndOkDoesNotSaveTheNote)
   files.PutFile(kAnswerTextPath, "alt");
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(kAnswerTextTab);
-    user.Type(1008, u" neu");
+    user.Type(kNoteFieldId, u" neu");
     user.SelectTab(1);
     user.SelectTab(kAnswerTextTab);
-    EXPECT_EQ(user.Text(1008), u"alt");
-    user.Type(1008, u" neu");
+    EXPECT_EQ(user.Text(kNoteFieldId), u"alt");
+    user.Type(kNoteFieldId, u" neu");
     user.PressOk();
   });
   EXPECT_EQ(Note(), "alt");
@@ -127,7 +128,7 @@ TEST_F(AnswerTextTest, UnreadableFileShowsTheDefaultNote) {
   files.faults.FailAlways("Read");
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(kAnswerTextTab);
-    EXPECT_EQ(user.Text(1008).size(), 238u);
+    EXPECT_EQ(user.Text(kNoteFieldId).size(), 238u);
   });
   EXPECT_EQ(files.OpenHandles(), 0);
 }
@@ -156,10 +157,10 @@ TEST_F(AnswerTextTest, NoteThatCannotBeSavedIsReportedAndKept) {
     t.files.PutFile(kAnswerTextPath, "alt");
     t.RunProgram([&c, &t](HeadlessWindowSystem& user) {
       user.SelectTab(kAnswerTextTab);
-      user.Type(1008, u" neu");
+      user.Type(kNoteFieldId, u" neu");
       c.fail(t);
       user.Click(kIdOkButton);
-      EXPECT_EQ(user.Text(1008), u"alt neu") << "the text stays for another try";
+      EXPECT_EQ(user.Text(kNoteFieldId), u"alt neu") << "the text stays for another try";
     });
     ASSERT_EQ(t.userInterface.boxes.size(), 1u);
     EXPECT_EQ(t.userInterface.boxes[0].text, c.message);

@@ -1,4 +1,5 @@
 // The General page: the wait after a restart as typed and as stored, and the dialog language.
+#include "config/general_page_controls.h"
 #include "tests/config/config_fixture.h"
 
 namespace lectavo {
@@ -20,8 +21,8 @@ TEST_F(ConfigTest, TypedWaitStartIsStoredAsReadByStringToInteger) {
     t.PutRecord(kDefaultSpeak, 42);
     t.RunProgram([&c](HeadlessWindowSystem& user) {
       user.SelectTab(0);
-      user.Erase(1008);
-      user.Type(1008, c.typed);
+      user.Erase(kWaitStartId);
+      user.Type(kWaitStartId, c.typed);
       user.PressOk();
     });
     EXPECT_EQ(t.Stored(u"ValWaitStart"), c.stored);
@@ -49,9 +50,9 @@ TEST_F(ConfigTest, StoredWaitStartIsShownWholeAndKept) {
     t.PutRecord(kDefaultSpeak, c.stored);
     t.RunProgram([&c](HeadlessWindowSystem& user) {
       user.SelectTab(0);
-      EXPECT_EQ(user.Text(1008), c.shown);
-      EXPECT_EQ(user.Selection(1023), 0);
-      EXPECT_EQ(user.Items(1023), (std::vector<WString>{u"Deutsch", u"English"}));
+      EXPECT_EQ(user.Text(kWaitStartId), c.shown);
+      EXPECT_EQ(user.Selection(kDialogLanguageId), 0);
+      EXPECT_EQ(user.Items(kDialogLanguageId), (std::vector<WString>{u"Deutsch", u"English"}));
       user.PressOk();
     });
     EXPECT_EQ(t.Stored(u"ValWaitStart"), c.kept);
@@ -62,10 +63,10 @@ TEST_F(ConfigTest, ChoosingALanguageSetsBit22AtOnce) {
   PutRecord(kDefaultSpeak | kEnglish);
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(0);
-    EXPECT_EQ(user.Selection(1023), 1);
-    EXPECT_EQ(user.Text(1024), u"Wait after restart (1..99 sec)");
-    user.ChooseItem(1023, 0);
-    EXPECT_EQ(user.Text(1024), u"Wait after restart (1..99 sec)");
+    EXPECT_EQ(user.Selection(kDialogLanguageId), 1);
+    EXPECT_EQ(user.Text(kWaitStartLabelId), u"Wait after restart (1..99 sec)");
+    user.ChooseItem(kDialogLanguageId, 0);
+    EXPECT_EQ(user.Text(kWaitStartLabelId), u"Wait after restart (1..99 sec)");
     user.PressOk();
   });
   EXPECT_EQ(Stored(u"ValSpeak"), kDefaultSpeak);

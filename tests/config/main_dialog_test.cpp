@@ -1,8 +1,14 @@
 // The main dialog and its tab control: seven captions in the start-up language, the Read page
 // first, one page at a time, and every change kept across tab switches until OK.
 #include "config/accounts_page.h"
+#include "config/accounts_page_controls.h"
+#include "config/answer_page_controls.h"
+#include "config/answer_text_page_controls.h"
 #include "config/config_dialog.h"
+#include "config/general_page_controls.h"
 #include "config/page_layout.h"
+#include "config/read_page_controls.h"
+#include "config/speak_page_controls.h"
 #include "tests/config/config_fixture.h"
 
 namespace lectavo {
@@ -48,35 +54,73 @@ TEST_F(ConfigTest, PagesFollowTheLanguageChosenWhileCaptionsKeepTheStartUpOne) {
   PutRecord();
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(0);
-    user.ChooseItem(1023, 1);
-    EXPECT_EQ(user.Text(1024), u"Wartezeit n. Neustart (1..99s)")
+    user.ChooseItem(kDialogLanguageId, 1);
+    EXPECT_EQ(user.Text(kWaitStartLabelId), u"Wartezeit n. Neustart (1..99s)")
         << "the open page keeps its texts";
     user.SelectTab(1);
-    EXPECT_EQ(user.Text(1000), u" Activate reading");
-    EXPECT_EQ(user.Text(1004), u" Read contents");
+    EXPECT_EQ(user.Text(kReadOnId), u" Activate reading");
+    EXPECT_EQ(user.Text(kReadContentsId), u" Read contents");
     EXPECT_EQ(user.TabCaptions()[1], u"Vorlesen");
     user.SelectTab(0);
-    EXPECT_EQ(user.Text(1024), u"Wait after restart (1..99 sec)");
-    EXPECT_EQ(user.Selection(1023), 1);
+    EXPECT_EQ(user.Text(kWaitStartLabelId), u"Wait after restart (1..99 sec)");
+    EXPECT_EQ(user.Selection(kDialogLanguageId), 1);
   });
+}
+
+// Each page with texts of its own, opened before and after the language is changed either way.
+TEST_F(ConfigTest, EveryPageOpenedAfterALanguageChangeShowsTheNewLanguage) {
+  struct Case {
+    int tab;
+    int id;
+    const WChar* german;
+    const WChar* english;
+  };
+  const Case cases[] = {
+      {0, kWaitStartLabelId, u"Wartezeit n. Neustart (1..99s)", u"Wait after restart (1..99 sec)"},
+      {1, kReadSubjectId, u" Betreff vorlesen", u" Read subject"},
+      {2, kAnswerOriginalId, u" ursprüngl. Text beifügen", u" Enclosing original text"},
+      {3, kSaveNoteId, u"Antworttext speichern", u"Save text for answer"},
+      {4, kSpeechLanguageLabelId, u"Sprache", u" Standard language"},
+      {5, kAccountHintId,
+       u"Klicken Sie auf die entsprechende\nZeile, um ein Konto für die Sprach-\nausgabe aus- oder "
+       u"abzuwählen.",
+       u"Select or deselect the appropriate Outlook account for the speech output."},
+  };
+  for (const Case& c : cases) {
+    for (const bool toEnglish : {true, false}) {
+      SCOPED_TRACE(testing::Message()
+                   << "tab " << c.tab << (toEnglish ? " to English" : " to German"));
+      ConfigHarness t;
+      t.PutRecord(toEnglish ? kDefaultSpeak : kDefaultSpeak | kEnglish);
+      t.RunProgram([&c, toEnglish](HeadlessWindowSystem& user) {
+        user.SelectTab(c.tab);
+        EXPECT_EQ(user.Text(c.id), toEnglish ? c.german : c.english);
+        user.SelectTab(0);
+        user.ChooseItem(kDialogLanguageId, toEnglish ? 1 : 0);
+        user.SelectTab(6);
+        user.SelectTab(c.tab);
+        EXPECT_EQ(user.Text(c.id), toEnglish ? c.english : c.german);
+      });
+    }
+  }
 }
 
 TEST_F(ConfigTest, SwitchingTabsKeepsEveryChangeAndShowsOnePageAtATime) {
   PutRecord();
   RunProgram([](HeadlessWindowSystem& user) {
-    user.Click(1001);
+    user.Click(kReadUnaskedId);
     user.SelectTab(0);
     EXPECT_EQ(user.Dialogs(), (std::vector<int>{102, 136}));
-    user.Erase(1008);
-    user.Type(1008, u"7");
+    user.Erase(kWaitStartId);
+    user.Type(kWaitStartId, u"7");
     user.SelectTab(6);
     EXPECT_EQ(user.Dialogs(), (std::vector<int>{102, 131}));
     user.SelectTab(3);
     EXPECT_EQ(user.Dialogs(), (std::vector<int>{102, 138}));
     user.SelectTab(1);
-    EXPECT_EQ(user.Check(1001), 1);
+    EXPECT_EQ(user.Check(kReadUnaskedId), 1);
     user.SelectTab(0);
-    EXPECT_EQ(user.Text(1008), u"7");
+    EXPECT_EQ(user.Text(kWaitStartId), u"7");
     user.PressOk();
   });
   EXPECT_EQ(Stored(u"ValSpeak"), kDefaultSpeak | (1u << 28));
@@ -89,9 +133,9 @@ TEST_F(ConfigTest, OkWhileAnyPageIsShownStoresEveryChange) {
     ConfigHarness t;
     t.PutRecord();
     t.RunProgram([lastTab](HeadlessWindowSystem& user) {
-      user.Click(1002);
+      user.Click(kReadSenderId);
       user.SelectTab(0);
-      user.ChooseItem(1023, 1);
+      user.ChooseItem(kDialogLanguageId, 1);
       user.SelectTab(lastTab);
       user.PressOk();
     });

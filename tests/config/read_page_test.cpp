@@ -1,4 +1,5 @@
 // The Read page: each box shows and writes exactly its own bit of ValSpeak.
+#include "config/read_page_controls.h"
 #include "tests/config/config_fixture.h"
 
 namespace lectavo {
@@ -8,7 +9,11 @@ struct Box {
   int id;
   unsigned bit;
 };
-constexpr Box kBoxes[] = {{1000, 27}, {1001, 28}, {1002, 29}, {1003, 30}, {1004, 31}};
+constexpr Box kBoxes[] = {{kReadOnId, 27},
+                          {kReadUnaskedId, 28},
+                          {kReadSenderId, 29},
+                          {kReadSubjectId, 30},
+                          {kReadContentsId, 31}};
 
 TEST_F(ConfigTest, ReadBoxesShowTheirBits) {
   for (std::uint32_t speak : {kDefaultSpeak, 0x10000000u, 0x00000000u, 0xFFFFFFFFu}) {

@@ -1,5 +1,7 @@
 // The Speak page: numbers shown doubled and stored halved, their ranges, the corrections made
 // on opening, the language list and ValUsedLang, the masculine voice.
+#include "config/general_page_controls.h"
+#include "config/speak_page_controls.h"
 #include "tests/config/config_fixture.h"
 
 namespace lectavo {
@@ -18,11 +20,11 @@ TEST_F(ConfigTest, SpeakFieldsShowTwiceTheStoredHalves) {
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(kSpeakTab);
     EXPECT_EQ(user.Dialogs(), (std::vector<int>{102, 134}));
-    EXPECT_EQ(user.Text(1008), u"154");
-    EXPECT_EQ(user.Text(1009), u"60");
-    EXPECT_EQ(user.Text(1010), u"0");
-    EXPECT_EQ(user.Text(1018), u"Sprachgeschwindigkeit (20..500)");
-    EXPECT_EQ(user.Text(1005), u" männliche Stimme");
+    EXPECT_EQ(user.Text(kSpeedId), u"154");
+    EXPECT_EQ(user.Text(kPitchId), u"60");
+    EXPECT_EQ(user.Text(kVolumeId), u"0");
+    EXPECT_EQ(user.Text(kSpeedLabelId), u"Sprachgeschwindigkeit (20..500)");
+    EXPECT_EQ(user.Text(kMaleVoiceId), u" männliche Stimme");
     user.PressOk();
   });
   EXPECT_EQ(Stored(u"ValSpeak"), WithHalves(77, 30, 0) | kBit15) << "bit 15 is left alone";
@@ -36,17 +38,17 @@ TEST_F(ConfigTest, TypedSpeakValuesAreStoredHalvedWithinTheirRanges) {
     std::uint32_t stored;
   };
   const Case cases[] = {
-      {1008, u"155", SpeedHalf, 77},   {1008, u"19", SpeedHalf, 50},
-      {1008, u"20", SpeedHalf, 10},    {1008, u"500", SpeedHalf, 250},
-      {1008, u"501", SpeedHalf, 50},   {1008, u"", SpeedHalf, 50},
-      {1008, u"-20", SpeedHalf, 50},    // a negative number counts as too large
-      {1008, u"5000", SpeedHalf, 250},  // cut to "500" by the field
-      {1009, u"49", PitchHalf, 50},    {1009, u"50", PitchHalf, 25},
-      {1009, u"200", PitchHalf, 100},  {1009, u"201", PitchHalf, 50},
-      {1009, u"", PitchHalf, 50},      {1010, u"0", VolumeHalf, 0},
-      {1010, u"100", VolumeHalf, 50},  {1010, u"101", VolumeHalf, 50},
-      {1010, u"", VolumeHalf, 0},      {1010, u"-1", VolumeHalf, 50},
-      {1010, u"75", VolumeHalf, 37},
+      {kSpeedId, u"155", SpeedHalf, 77},   {kSpeedId, u"19", SpeedHalf, 50},
+      {kSpeedId, u"20", SpeedHalf, 10},    {kSpeedId, u"500", SpeedHalf, 250},
+      {kSpeedId, u"501", SpeedHalf, 50},   {kSpeedId, u"", SpeedHalf, 50},
+      {kSpeedId, u"-20", SpeedHalf, 50},    // a negative number counts as too large
+      {kSpeedId, u"5000", SpeedHalf, 250},  // cut to "500" by the field
+      {kPitchId, u"49", PitchHalf, 50},    {kPitchId, u"50", PitchHalf, 25},
+      {kPitchId, u"200", PitchHalf, 100},  {kPitchId, u"201", PitchHalf, 50},
+      {kPitchId, u"", PitchHalf, 50},      {kVolumeId, u"0", VolumeHalf, 0},
+      {kVolumeId, u"100", VolumeHalf, 50}, {kVolumeId, u"101", VolumeHalf, 50},
+      {kVolumeId, u"", VolumeHalf, 0},     {kVolumeId, u"-1", VolumeHalf, 50},
+      {kVolumeId, u"75", VolumeHalf, 37},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.id << " typed \"" << fake::Narrow(c.typed) << '"');
@@ -73,8 +75,8 @@ TEST_F(ConfigTest, SpeedTypedDigitByDigitStoresAtEveryKeystroke) {
     t.PutRecord(WithHalves(60, 50, 50));
     t.RunProgram([typed](HeadlessWindowSystem& user) {
       user.SelectTab(kSpeakTab);
-      user.Erase(1008);
-      user.Type(1008, typed);
+      user.Erase(kSpeedId);
+      user.Type(kSpeedId, typed);
       user.PressOk();
     });
     EXPECT_EQ(SpeedHalf.Get(t.Stored(u"ValSpeak")), half);
@@ -107,16 +109,16 @@ TEST_F(ConfigTest, ReopenedSpeakPageShowsOddSpeedRoundedDown) {
   PutRecord();
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(kSpeakTab);
-    user.Erase(1008);
-    user.Type(1008, u"1");
+    user.Erase(kSpeedId);
+    user.Type(kSpeedId, u"1");
     user.SelectTab(1);
     user.SelectTab(kSpeakTab);
-    EXPECT_EQ(user.Text(1008), u"100") << "1 is out of range: the default is stored";
-    user.Erase(1008);
-    user.Type(1008, u"155");
+    EXPECT_EQ(user.Text(kSpeedId), u"100") << "1 is out of range: the default is stored";
+    user.Erase(kSpeedId);
+    user.Type(kSpeedId, u"155");
     user.SelectTab(1);
     user.SelectTab(kSpeakTab);
-    EXPECT_EQ(user.Text(1008), u"154");
+    EXPECT_EQ(user.Text(kSpeedId), u"154");
     user.PressOk();
   });
   EXPECT_EQ(SpeedHalf.Get(Stored(u"ValSpeak")), 77u);
@@ -131,15 +133,15 @@ TEST_F(ConfigTest, LanguageListOffersTheFifteenNamesOfTheStartUpLanguage) {
   PutRecord();
   RunProgram([&german](HeadlessWindowSystem& user) {
     user.SelectTab(0);
-    user.ChooseItem(1023, 1);  // English dialogs from now on
+    user.ChooseItem(kDialogLanguageId, 1);  // English dialogs from now on
     user.SelectTab(kSpeakTab);
-    EXPECT_EQ(user.Items(1011), german) << "names keep the start-up language";
-    EXPECT_EQ(user.Selection(1011), 0);
-    EXPECT_EQ(user.Text(1018), u"Speed (20..500)");
-    EXPECT_EQ(user.Text(1019), u"Pitch (50..200)");
-    EXPECT_EQ(user.Text(1020), u"Volume (0..100)");
-    EXPECT_EQ(user.Text(1021), u" Standard language");
-    EXPECT_EQ(user.Text(1005), u" German masculine voice");
+    EXPECT_EQ(user.Items(kSpeechLanguageId), german) << "names keep the start-up language";
+    EXPECT_EQ(user.Selection(kSpeechLanguageId), 0);
+    EXPECT_EQ(user.Text(kSpeedLabelId), u"Speed (20..500)");
+    EXPECT_EQ(user.Text(kPitchLabelId), u"Pitch (50..200)");
+    EXPECT_EQ(user.Text(kVolumeLabelId), u"Volume (0..100)");
+    EXPECT_EQ(user.Text(kSpeechLanguageLabelId), u" Standard language");
+    EXPECT_EQ(user.Text(kMaleVoiceId), u" German masculine voice");
   });
 }
 
@@ -147,7 +149,7 @@ TEST_F(ConfigTest, EnglishStartShowsEnglishLanguageNames) {
   PutRecord(kDefaultSpeak | kEnglish);
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(kSpeakTab);
-    const std::vector<WString> names = user.Items(1011);
+    const std::vector<WString> names = user.Items(kSpeechLanguageId);
     ASSERT_EQ(names.size(), 15u);
     EXPECT_EQ(names[2], u"French");
     EXPECT_EQ(names[11], u"German/English");
@@ -164,8 +166,8 @@ TEST_F(ConfigTest, ChosenLanguageStoresListPositionAndTableNumber) {
     t.registry.PutDword(kSettingsKey, u"ValUsedLang", 5 * 64 + 6);
     t.RunProgram([line](HeadlessWindowSystem& user) {
       user.SelectTab(kSpeakTab);
-      EXPECT_EQ(user.Selection(1011), 5);
-      user.ChooseItem(1011, line);
+      EXPECT_EQ(user.Selection(kSpeechLanguageId), 5);
+      user.ChooseItem(kSpeechLanguageId, line);
       user.PressOk();
     });
     EXPECT_EQ(t.Stored(u"ValUsedLang"), stored);
@@ -180,7 +182,7 @@ TEST_F(ConfigTest, LangListPosOutsideTheListSelectsNothingAndChangesNothing) {
     t.registry.PutDword(kSettingsKey, u"ValUsedLang", usedLang);
     t.RunProgram([](HeadlessWindowSystem& user) {
       user.SelectTab(kSpeakTab);
-      EXPECT_EQ(user.Selection(1011), -1);
+      EXPECT_EQ(user.Selection(kSpeechLanguageId), -1);
       user.PressOk();
     });
     EXPECT_EQ(t.Stored(u"ValUsedLang"), usedLang);
@@ -191,8 +193,8 @@ TEST_F(ConfigTest, MasculineVoiceBoxWritesBit26Only) {
   PutRecord(kDefaultSpeak | kBit15);
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(kSpeakTab);
-    EXPECT_EQ(user.Check(1005), 0);
-    user.Click(1005);
+    EXPECT_EQ(user.Check(kMaleVoiceId), 0);
+    user.Click(kMaleVoiceId);
     user.PressOk();
   });
   EXPECT_EQ(Stored(u"ValSpeak"), kDefaultSpeak | kBit15 | (1u << 26));

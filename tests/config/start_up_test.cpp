@@ -1,5 +1,7 @@
 // Start-up: the record is loaded before anything is shown, saved only after OK, and every
 // failure is told in the language of the record as far as it was read.
+#include "config/general_page_controls.h"
+#include "config/read_page_controls.h"
 #include "tests/config/config_fixture.h"
 
 namespace lectavo {
@@ -58,14 +60,14 @@ TEST_F(ConfigTest, MissingEntriesAreToldInTheLanguageLoadedSoFarAndShowNoDialog)
 TEST_F(ConfigTest, OnlyOkStoresTheRecord) {
   PutRecord();
   RunProgram([](HeadlessWindowSystem& user) {
-    user.Click(1000);
+    user.Click(kReadOnId);
     user.Close();
   });
   EXPECT_TRUE(dialogShown);
   EXPECT_FALSE(WroteAnything());
 
   RunProgram([](HeadlessWindowSystem& user) {
-    user.Click(1000);
+    user.Click(kReadOnId);
     user.PressOk();
   });
   EXPECT_EQ(Stored(u"ValSpeak"), kDefaultSpeak & ~(1u << 27));
@@ -78,7 +80,7 @@ TEST_F(ConfigTest, SaveFailureIsToldInTheLanguageChosenInThisRun) {
   registry.faults.FailWhen("SetValue", [](WStringView name) { return name == u"ValWaitStart"; });
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(0);
-    user.ChooseItem(1023, 1);
+    user.ChooseItem(kDialogLanguageId, 1);
     user.PressOk();
   });
   ASSERT_EQ(userInterface.boxes.size(), 1u);

@@ -2,12 +2,20 @@
 // never write past their destination, the error box.
 #include <gtest/gtest.h>
 
+#include "config/decimal_text.h"
 #include "config/text_source.h"
 #include "tests/support/fake_code_page.h"
 #include "tests/support/fake_user_interface.h"
 
 namespace lectavo {
 namespace {
+
+// A field limited to the digits of its largest value takes every value of its range.
+TEST(DecimalTextTest, DigitsOfTheLargestValue) {
+  const std::pair<std::uint32_t, int> cases[] = {{0, 1},   {9, 1},   {10, 2},  {99, 2},
+                                                 {100, 3}, {500, 3}, {999, 3}, {0xFFFFFFFF, 10}};
+  for (const auto& [value, digits] : cases) EXPECT_EQ(DecimalDigits(value), digits) << value;
+}
 
 TEST(TextSourceTest, CaptionsByPositionInOneSharedBuffer) {
   fake::FakeCodePage codePage;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "config/answer_text_page.h"
+#include "config/answer_text_page_controls.h"
 #include "config/config_app.h"
 #include "framework/headless/headless_window_system.h"
 #include "settings/settings_store.h"
@@ -28,7 +29,6 @@ namespace lectavo {
 namespace {
 
 constexpr int kAnswerTextTab = 3;
-constexpr int kNoteId = 1008;
 constexpr std::size_t kDefaultNoteLength = 238;
 // Every action's rule holds after a few of them as after many; more actions only make an
 // input cost more than it explores (four typings reach the field's limit).
@@ -91,7 +91,7 @@ class Session {
   void Open(HeadlessWindowSystem& user) {
     user.SelectTab(kAnswerTextTab);
     const std::optional<std::string> file = files_.Content(kAnswerTextPath);
-    const WString shown = user.Text(kNoteId);
+    const WString shown = user.Text(kNoteFieldId);
     read_ = file;
     unchanged_ = true;
     if (file) {
@@ -106,8 +106,8 @@ class Session {
     for (int action = 0; action < kMaxActions && input_.remaining_bytes() > 0; ++action) {
       switch (input_.ConsumeIntegralInRange(0, 3)) {
         case 0:
-          unchanged_ = unchanged_ && user.Text(kNoteId).empty();
-          user.Erase(kNoteId);
+          unchanged_ = unchanged_ && user.Text(kNoteFieldId).empty();
+          user.Erase(kNoteFieldId);
           break;
         case 1: {
           WString typed;
@@ -118,7 +118,7 @@ class Session {
             if (unit != 0) typed += static_cast<WChar>(unit);
           }
           unchanged_ = unchanged_ && typed.empty();
-          user.Type(kNoteId, typed);
+          user.Type(kNoteFieldId, typed);
           break;
         }
         case 2:
@@ -142,10 +142,10 @@ class Session {
     failCreate_ = input_.ConsumeBool() && input_.ConsumeBool();
     const std::optional<std::string> before = files_.Content(kAnswerTextPath);
     const std::size_t boxes = userInterface_.boxes.size();
-    const WString text = user.Text(kNoteId);
+    const WString text = user.Text(kNoteFieldId);
     Check(text.size() <= static_cast<std::size_t>(kAnswerTextLength));
     user.Click(kIdOkButton);
-    Check(user.Text(kNoteId) == text);
+    Check(user.Text(kNoteFieldId) == text);
     if (failCreate_) {
       Check(files_.Content(kAnswerTextPath) == before);
       Check(userInterface_.boxes.size() == boxes + 1);
@@ -158,7 +158,7 @@ class Session {
     if (unchanged_ && read_) Check(*after == ReadPart(*read_));
     // Saved again, the note stays as it is.
     user.Click(kIdOkButton);
-    Check(files_.Content(kAnswerTextPath) == after && user.Text(kNoteId) == text);
+    Check(files_.Content(kAnswerTextPath) == after && user.Text(kNoteFieldId) == text);
   }
 
   FuzzedDataProvider& input_;

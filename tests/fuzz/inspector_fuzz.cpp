@@ -55,7 +55,7 @@ bool Same(const Snapshot& a, const Snapshot& b) {
 // The names a person types: the record's own, its fields', and near misses.
 WString ConsumeName(FuzzedDataProvider& input) {
   std::vector<WString> names(std::begin(kNames), std::end(kNames));
-  for (const ScaledField& f : kScaledFields) names.insert(names.end(), {f.name, f.shownName});
+  for (const HalvedField& f : kHalvedFields) names.insert(names.end(), {f.name, f.shownName});
   for (const NamedField& f : kSpeakFlags) names.emplace_back(f.name);
   for (const NamedField& f : kUsedLangFields) names.emplace_back(f.name);
   names.insert(names.end(), {u"valspeak", u"", u"FlagReadOn ", u"set"});
@@ -150,8 +150,8 @@ void CheckDone(SettingsStore& store, const SettingsRecord& before, const WString
     // A field: only its bits move, and they hold the number.
     std::optional<BitField> field;
     std::uint32_t SettingsRecord::*value = &SettingsRecord::ValSpeak;
-    for (const ScaledField& f : kScaledFields) {
-      if (name == f.name) field = f.field;
+    for (const HalvedField& f : kHalvedFields) {
+      if (name == f.name) field = f.half;
     }
     for (const NamedField& f : kSpeakFlags) {
       if (name == f.name) field = f.field;

@@ -12,6 +12,7 @@
 
 #include "settings/settings_store.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/fake_named_mutexes.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_sound.h"
 #include "voicecmd/voice_command_app.h"
@@ -138,9 +139,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool loads = SettingsStore(before).LoadSettings(loaded) == 0;
   const auto langPath = ReadableLangPath(before);
 
+  fake::FakeNamedMutexes mutexes;
   fake::FakeClock clock;
   fake::FakeSound sound;
-  VoiceCommandApp application(command, registry, clock, sound);
+  VoiceCommandApp application(command, registry, mutexes, clock, sound);
   Check(!application.InitInstance());
   Check(registry.OpenKeys() == 0);
 

@@ -12,9 +12,6 @@
 namespace lectavo {
 namespace {
 
-constexpr const WChar* kNames[] = {kValSpeak,     kValUsedLang,  kStrAccounts, kValWaitStart,
-                                   kValAnswerTime, kStrAddressCC, kStrLangPath,  kValAlive};
-
 void Check(bool condition) {
   if (!condition) std::abort();
 }
@@ -29,12 +26,12 @@ void CheckTerminated(const WChar (&text)[N]) {
 // 512 bytes whose characters before the first zero number at most 255.
 bool DwordReadable(const fake::FakeRegistry& registry, WStringView name) {
   auto value = registry.Get(kSettingsKey, name);
-  return value && value->bytes.size() <= 4;
+  return value && value->bytes.size() <= kDwordBytes;
 }
 
 bool TextReadable(const fake::FakeRegistry& registry, WStringView name) {
   auto value = registry.Get(kSettingsKey, name);
-  if (!value || value->bytes.size() > 512) return false;
+  if (!value || value->bytes.size() > kTextBytes) return false;
   std::size_t length = 0;
   const std::size_t units = value->bytes.size() / 2;
   while (length < units && (value->bytes[2 * length] | value->bytes[2 * length + 1]) != 0) ++length;
@@ -56,17 +53,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider input(data, size);
   fake::FakeRegistry registry;
   if (input.ConsumeBool()) registry.PutKey(kSettingsKey);
-  for (const WChar* name : kNames) {
+  for (const RecordValue& value : kRecordValues) {
     if (!input.ConsumeBool()) continue;
     const auto type = input.ConsumeIntegralInRange<std::uint32_t>(0, 11);
     const auto length = input.ConsumeIntegralInRange<std::size_t>(0, 600);
-    registry.PutRaw(kSettingsKey, name, type, input.ConsumeBytes<std::uint8_t>(length));
+    registry.PutRaw(kSettingsKey, value.name, type, input.ConsumeBytes<std::uint8_t>(length));
   }
   SettingsStore store(registry);
 
   SettingsRecord record;
   FillWithGarbage(record, input);
-  record.StrAccounts[255] = record.StrAddressCC[255] = record.StrLangPath[255] = u'\0';
+  record.StrAccounts[kMaxTextLength] = record.StrAddressCC[kMaxTextLength] =
+      record.StrLangPath[kMaxTextLength] = u'\0';
   const bool required = registry.HasKey(kSettingsKey) && DwordReadable(registry, kValSpeak) &&
                         DwordReadable(registry, kValUsedLang) &&
                         TextReadable(registry, kStrAccounts) &&
@@ -80,13 +78,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   TodaySettings today;
   FillWithGarbage(today, input);
-  today.StrAccounts[255] = u'\0';
+  today.StrAccounts[kMaxTextLength] = u'\0';
   store.LoadTodaySettings(today);
   CheckTerminated(today.StrAccounts);
 
   LauncherSettings launcher;
   FillWithGarbage(launcher, input);
-  launcher.StrAccounts[255] = u'\0';
+  launcher.StrAccounts[kMaxTextLength] = u'\0';
   Check((store.LoadLauncherSettings(launcher) == 0) == required);
   store.LoadAlive(launcher);
   CheckTerminated(launcher.StrAccounts);

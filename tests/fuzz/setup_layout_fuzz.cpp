@@ -187,7 +187,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fake::FakeUserInterface userInterface;
   const auto run = input.ConsumeIntegralInRange(0, 2);
   if (run == 0) {
-    InstallExit(registry, files, userInterface, folder);
+    InstallExit(registry, files, userInterface, folder, 0);
     // StrLangPath names the installation folder whenever it fits a registry text.
     const auto langPath = registry.Text(kSettingsKey, kStrLangPath);
     if (folder.empty() || folder.size() + 1 > static_cast<std::size_t>(kMaxTextLength)) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "settings/settings_record.h"
+#include "settings/record_values.h"
+#include "tests/support/text.h"
 
 namespace lectavo {
 namespace {
@@ -45,6 +46,21 @@ TEST(SettingsRecord, SettingAFieldKeepsEveryOtherBitIncludingBitFifteen) {
   EXPECT_EQ(PitchHalf.Set(0, 0x1FF), 0x7Fu << 8);
   EXPECT_EQ(FlagReadOn.Set(speak, 0), speak & ~(1u << 27));
   EXPECT_EQ(LangListPos.Set(LangNumber.Set(0, 17), 11), 11u * 64 + 17);
+}
+
+// A default outside its range would be corrected, or reported as out of range, at once.
+TEST(SettingsRecord, EveryDefaultLiesWithinTheRangeOfItsValue) {
+  for (const RecordValue& value : kRecordValues) {
+    if (value.type != kDwordType) continue;
+    EXPECT_GE(value.standard, value.lowest) << fake::Narrow(value.name);
+    EXPECT_LE(value.standard, value.highest) << fake::Narrow(value.name);
+  }
+  for (const HalvedField& field : kHalvedFields) {
+    EXPECT_GE(field.standardHalf * 2, field.lowest) << fake::Narrow(field.name);
+    EXPECT_LE(field.standardHalf * 2, field.highest) << fake::Narrow(field.name);
+    EXPECT_EQ(field.half.Get(field.half.Set(0, field.highest / 2)), field.highest / 2)
+        << fake::Narrow(field.name) << ": the largest value fits the field";
+  }
 }
 
 }  // namespace

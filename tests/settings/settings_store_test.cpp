@@ -1,8 +1,10 @@
+#include "settings/settings_store.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "settings/settings_store.h"
+#include "tests/support/complete_record.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/text.h"
 
@@ -22,16 +24,7 @@ std::vector<std::uint8_t> Bytes(WStringView text) {
 class SettingsStoreTest : public ::testing::Test {
  protected:
   // Every value of a complete record.
-  void PutComplete() {
-    registry.PutDword(kKey, u"ValSpeak", kDefaultSpeak);
-    registry.PutDword(kKey, u"ValUsedLang", 651);
-    registry.PutText(kKey, u"StrAccounts", u"Outlook\t");
-    registry.PutDword(kKey, u"ValWaitStart", 25);
-    registry.PutDword(kKey, u"ValAnswerTime", 7);
-    registry.PutText(kKey, u"StrAddressCC", u"copy@example.org");
-    registry.PutText(kKey, u"StrLangPath", u"\\Storage Card\\Lectavo\\");
-    registry.PutDword(kKey, u"ValAlive", 42);
-  }
+  void PutComplete() { fake::PutRecord(registry, {.accounts = u"Outlook\t"}); }
 
   FakeRegistry registry;
   SettingsStore store{registry};
@@ -77,11 +70,10 @@ TEST_F(SettingsStoreTest, SaveCreatesTheKeyAndWritesTheSixValuesInOrder) {
 
   ASSERT_EQ(store.SaveSettings(record), 0);
   EXPECT_EQ(registry.log,
-            (std::vector<std::string>{"CreateKey SOFTWARE\\ORBA-GMBH\\Lectavo\\ 0x20006",
-                                      "SetValue ValSpeak 4", "SetValue ValUsedLang 4",
-                                      "SetValue StrAccounts 2", "SetValue ValWaitStart 4",
-                                      "SetValue StrAddressCC 2", "SetValue ValAnswerTime 4",
-                                      "CloseKey"}));
+            (std::vector<std::string>{
+                "CreateKey SOFTWARE\\ORBA-GMBH\\Lectavo\\ 0x20006", "SetValue ValSpeak 4",
+                "SetValue ValUsedLang 4", "SetValue StrAccounts 2", "SetValue ValWaitStart 4",
+                "SetValue StrAddressCC 2", "SetValue ValAnswerTime 4", "CloseKey"}));
   EXPECT_EQ(registry.Get(kKey, u"StrAddressCC")->type, kRegSz);
   EXPECT_EQ(registry.Get(kKey, u"StrAddressCC")->bytes, std::vector<std::uint8_t>(2, 0));
   EXPECT_EQ(registry.Get(kKey, u"ValSpeak")->type, kRegDword);
@@ -136,6 +128,24 @@ TEST_F(SettingsStoreTest, TextsOf255CharactersLoadAnd256Fail) {
   EXPECT_EQ(store.LoadSettings(record), 1);
 }
 
+// The table's sizes are what the loads read: a value of that many bytes, terminator included
+// for a text, loads; one character more fails.
+TEST_F(SettingsStoreTest, EveryValueReadsUpToTheSizeInTheTable) {
+  for (const RecordValue& value : kRecordValues) {
+    for (const std::uint32_t extra : {0u, static_cast<std::uint32_t>(sizeof(WChar))}) {
+      SCOPED_TRACE(testing::Message() << fake::Narrow(value.name) << " + " << extra);
+      std::vector<std::uint8_t> bytes(value.bytes + extra, 0x41);
+      if (value.type == kTextType) bytes[bytes.size() - 1] = bytes[bytes.size() - 2] = 0;
+      registry.PutRaw(kKey, value.name, value.type == kTextType ? kRegSz : kRegDword, bytes);
+      std::uint32_t number = 0;
+      WChar text[kMaxTextLength + 1] = {};
+      const int result = value.type == kTextType ? store.LoadText(value.name, text)
+                                                        : store.LoadDword(value.name, number);
+      EXPECT_EQ(result, extra == 0 ? 0 : 1);
+    }
+  }
+}
+
 TEST_F(SettingsStoreTest, DwordStoredWithEightBytesFailsToRead) {
   PutComplete();
   registry.PutRaw(kKey, u"ValAnswerTime", kRegDword, std::vector<std::uint8_t>(8, 1));
@@ -160,10 +170,9 @@ TEST_F(SettingsStoreTest, LoadStopsAtTheFirstMissingRequiredValue) {
     const char16_t* missing;
     bool speakRead, usedLangRead, accountsRead;
   };
-  for (const Case& c : {Case{u"ValSpeak", false, false, false},
-                        Case{u"ValUsedLang", true, false, false},
-                        Case{u"StrAccounts", true, true, false},
-                        Case{u"ValWaitStart", true, true, true}}) {
+  for (const Case& c :
+       {Case{u"ValSpeak", false, false, false}, Case{u"ValUsedLang", true, false, false},
+        Case{u"StrAccounts", true, true, false}, Case{u"ValWaitStart", true, true, true}}) {
     SCOPED_TRACE(fake::Narrow(c.missing));
     FakeRegistry registry;
     SettingsStore store(registry);
@@ -224,11 +233,11 @@ TEST_F(SettingsStoreTest, LangPathAndAliveAreSavedAloneWithWriteAccess) {
   record.ValAlive = 0;
   ASSERT_EQ(store.SaveLangPath(record), 0);
   ASSERT_EQ(store.SaveAlive(record), 0);
-  EXPECT_EQ(registry.log, (std::vector<std::string>{
-                              "CreateKey SOFTWARE\\ORBA-GMBH\\Lectavo\\ 0x20006",
-                              "SetValue StrLangPath 46", "CloseKey",
-                              "CreateKey SOFTWARE\\ORBA-GMBH\\Lectavo\\ 0x20006",
-                              "SetValue ValAlive 4", "CloseKey"}));
+  EXPECT_EQ(
+      registry.log,
+      (std::vector<std::string>{
+          "CreateKey SOFTWARE\\ORBA-GMBH\\Lectavo\\ 0x20006", "SetValue StrLangPath 46", "CloseKey",
+          "CreateKey SOFTWARE\\ORBA-GMBH\\Lectavo\\ 0x20006", "SetValue ValAlive 4", "CloseKey"}));
   EXPECT_EQ(registry.Text(kKey, u"StrLangPath"), u"\\Storage Card\\Lectavo\\");
   EXPECT_EQ(registry.Dword(kKey, u"ValAlive"), 0u);
 }
@@ -281,10 +290,10 @@ TEST_F(SettingsStoreTest, TodayAndLauncherLoadsReadTheirValuesInOrderAndStopAtTh
   EXPECT_EQ(partial.ValSpeak, kDefaultSpeak);
   EXPECT_EQ(partial.ValUsedLang, 651u);
   EXPECT_EQ(partial.ValWaitStart, 10u);
-  EXPECT_EQ(registry.log, (std::vector<std::string>{
-                              "OpenKey SOFTWARE\\ORBA-GMBH\\Lectavo\\ 0x1",
-                              "QueryValue ValSpeak 4", "QueryValue ValUsedLang 4",
-                              "QueryValue StrAccounts 512", "CloseKey"}));
+  EXPECT_EQ(registry.log,
+            (std::vector<std::string>{"OpenKey SOFTWARE\\ORBA-GMBH\\Lectavo\\ 0x1",
+                                      "QueryValue ValSpeak 4", "QueryValue ValUsedLang 4",
+                                      "QueryValue StrAccounts 512", "CloseKey"}));
   EXPECT_EQ(store.LoadTodaySettings(today), 1);
 }
 

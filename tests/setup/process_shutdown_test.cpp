@@ -15,6 +15,8 @@ int Count(const std::vector<std::string>& log, const std::string& call) {
   return static_cast<int>(std::count(log.begin(), log.end(), call));
 }
 
+constexpr std::string_view kOpenToStopAndWait = " 1048577";  // PROCESS_TERMINATE | SYNCHRONIZE
+
 TEST(ProcessShutdownTest, EveryInstanceIsTerminatedWhateverItsLetterCaseAndHandlesAreClosed) {
   FakeProcesses processes;
   const auto first = processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Service.exe");
@@ -33,8 +35,9 @@ TEST(ProcessShutdownTest, EveryInstanceIsTerminatedWhateverItsLetterCaseAndHandl
     }
   }
   EXPECT_EQ(Count(processes.log, "CreateSnapshot 2 0"), 1);
-  EXPECT_EQ(Count(processes.log, "Open " + std::to_string(first) + " 1"), 1);
-  EXPECT_EQ(Count(processes.log, "Open " + std::to_string(second) + " 1"), 1);
+  EXPECT_EQ(Count(processes.log, "Open " + std::to_string(first) + std::string(kOpenToStopAndWait)), 1);
+  EXPECT_EQ(Count(processes.log, "Open " + std::to_string(second) + std::string(kOpenToStopAndWait)), 1);
+  EXPECT_EQ(Count(processes.log, "Wait 5000"), 2) << "each is given a while to end";
   EXPECT_EQ(processes.OpenHandles(), 0) << "every process handle is closed again";
   EXPECT_EQ(processes.log.back(), "CloseSnapshot");
 }
@@ -58,12 +61,13 @@ TEST(ProcessShutdownTest, AProcessThatCannotBeOpenedIsLeftAndTheOthersStopped) {
   EXPECT_EQ(processes.OpenHandles(), 0);
 }
 
-TEST(ProcessShutdownTest, TheThreeProgramsAreStoppedInTheirOrderAndNothingElse) {
+// The launcher would start the service again: it is stopped before it.
+TEST(ProcessShutdownTest, TheFourProgramsAreStoppedInTheirOrderAndNothingElse) {
   FakeProcesses processes;
   const auto service = processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Service.exe");
   const auto monitor = processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Monitor.exe");
   const auto config = processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe");
-  processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Start.exe");
+  const auto launcher = processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Start.exe");
   processes.AddRunning(u"\\Windows\\shell32.exe");
 
   StopProductPrograms(processes);
@@ -72,12 +76,25 @@ TEST(ProcessShutdownTest, TheThreeProgramsAreStoppedInTheirOrderAndNothingElse) 
   for (const std::string& call : processes.log) {
     if (call.rfind("Open ", 0) == 0) opened.push_back(call);
   }
-  EXPECT_EQ(opened, (std::vector<std::string>{"Open " + std::to_string(config) + " 1",
-                                              "Open " + std::to_string(monitor) + " 1",
-                                              "Open " + std::to_string(service) + " 1"}));
-  EXPECT_EQ(Count(processes.log, "CreateSnapshot 2 0"), 3);
-  EXPECT_EQ(processes.CountRunning(u"Lectavo_Start.exe"), 1);
+  const std::string access(kOpenToStopAndWait);
+  EXPECT_EQ(opened, (std::vector<std::string>{"Open " + std::to_string(config) + access,
+                                              "Open " + std::to_string(monitor) + access,
+                                              "Open " + std::to_string(launcher) + access,
+                                              "Open " + std::to_string(service) + access}));
+  EXPECT_EQ(Count(processes.log, "CreateSnapshot 2 0"), 4);
+  EXPECT_EQ(processes.CountRunning(u"Lectavo_Start.exe"), 0);
   EXPECT_EQ(processes.CountRunning(u"shell32.exe"), 1);
+}
+
+// Only a process that was told to end is waited for; a failed termination leaves it running.
+TEST(ProcessShutdownTest, FailedTerminationIsNotWaitedFor) {
+  FakeProcesses processes;
+  processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Start.exe");
+  processes.faults.FailAlways("Terminate");
+  EXPECT_EQ(KillProcessByName(processes, u"lectavo_start.exe"), 1);
+  EXPECT_EQ(Count(processes.log, "Wait 5000"), 0);
+  EXPECT_EQ(processes.CountRunning(u"Lectavo_Start.exe"), 1);
+  EXPECT_EQ(processes.OpenHandles(), 0);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ class MoveToProgramFolderTest : public ::testing::Test {
 };
 
 TEST_F(MoveToProgramFolderTest, TopLevelFilesMoveAndSubfoldersStay) {
-  MoveToProgramFolder(files, kCard);
+  EXPECT_TRUE(MoveToProgramFolder(files, kCard));
   for (WStringView program : kPrograms) {
     EXPECT_EQ(files.Content(In(u"\\ORBA-GMBH\\Lectavo", program)), fake::Narrow(program));
   }
@@ -59,36 +59,75 @@ TEST_F(MoveToProgramFolderTest, TopLevelFilesMoveAndSubfoldersStay) {
 TEST_F(MoveToProgramFolderTest, OlderCopiesInAnExistingProgramFolderAreReplaced) {
   files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe", "older");
   files.PutFile(u"\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT", "the user's note");
-  MoveToProgramFolder(files, kCard);
+  EXPECT_TRUE(MoveToProgramFolder(files, kCard));
   EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "Lectavo_Config.exe");
   EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT"), "the user's note");
   EXPECT_FALSE(files.IsFile(In(kCard, u"Lectavo_Config.exe")));
+  EXPECT_FALSE(files.IsFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe.old"))
+      << "the kept copy goes once every file has its place";
 }
 
-// A program file that cannot be moved is never lost: it stays in the installation folder.
-TEST_F(MoveToProgramFolderTest, FileThatCannotBeMovedStaysInTheInstallationFolder) {
+// All or nothing: when one program cannot be placed, the program folder gets back what it
+// held and every new file stays in the installation folder; a source that cannot be deleted
+// after its copy only leaves a second copy behind.
+TEST_F(MoveToProgramFolderTest, ProgramThatCannotBePlacedLeavesTheProgramFolderAsItWas) {
   const auto isToday = [](WStringView path) { return path.ends_with(u"Lectavo_Today.dll"); };
+  const auto isMonitor = [](WStringView path) { return path.ends_with(u"Lectavo_Monitor.exe"); };
   struct Case {
     const char* name;
     std::function<void(FakeFiles&)> fail;
-    int moved;
+    bool placed;
   };
   const Case cases[] = {
-      {"copy fails", [&](FakeFiles& f) { f.faults.FailWhen("Copy", isToday); }, 2},
-      {"delete fails", [&](FakeFiles& f) { f.faults.FailWhen("Delete", isToday); }, 2},
-      {"no program folder", [](FakeFiles& f) { f.faults.FailAlways("CreateFolder"); }, 0},
+      {"copy of the new one fails", [&](FakeFiles& f) { f.faults.FailWhen("Copy", isToday); }, false},
+      {"copy of the last one fails", [&](FakeFiles& f) { f.faults.FailWhen("Copy", isMonitor); },
+       false},
+      {"older copy cannot be kept",
+       [&](FakeFiles& f) {
+         f.faults.FailWhen("Copy", [](WStringView to) { return to.ends_with(u".old"); });
+       },
+       false},
+      {"source cannot be deleted", [&](FakeFiles& f) { f.faults.FailWhen("Delete", isToday); },
+       true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     files = FakeFiles();
     SetUp();
+    files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll", "older today");
+    files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe", "older config");
+    const auto before = files.Paths();
     c.fail(files);
-    MoveToProgramFolder(files, kCard);
-    EXPECT_EQ(files.Content(In(kCard, u"Lectavo_Today.dll")), "Lectavo_Today.dll");
-    int moved = 0;
-    for (WStringView program : kPrograms) moved += files.IsFile(In(kCard, program)) ? 0 : 1;
-    EXPECT_EQ(moved, c.moved);
+    EXPECT_EQ(MoveToProgramFolder(files, kCard), c.placed);
+    for (WStringView program : kPrograms) {
+      const WString placed = In(u"\\ORBA-GMBH\\Lectavo", program);
+      if (c.placed) {
+        EXPECT_EQ(files.Content(placed), fake::Narrow(program));
+      } else {
+        EXPECT_EQ(files.Content(In(kCard, program)), fake::Narrow(program)) << "nothing lost";
+      }
+    }
+    if (!c.placed) {
+      EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll"), "older today");
+      EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "older config");
+      EXPECT_EQ(files.Paths(), before) << "no new program and no kept copy is left there";
+    }
+    EXPECT_EQ(files.OpenHandles(), 0);
   }
+}
+
+// A program named like a kept copy keeps a copy of its own, and both come back on failure.
+TEST_F(MoveToProgramFolderTest, ProgramNamedLikeAKeptCopyIsPutBackToo) {
+  files.PutFile(In(kCard, u"Lectavo_Today.dll.old"), "new old");
+  files.PutFile(In(kCard, u"zz_last.exe"), "placed last");
+  files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll", "older today");
+  files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll.old", "older old");
+  const auto before = files.Paths();
+  files.faults.FailWhen("Copy", [](WStringView to) { return to.ends_with(u"zz_last.exe"); });
+  EXPECT_FALSE(MoveToProgramFolder(files, kCard));
+  EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll"), "older today");
+  EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll.old"), "older old");
+  EXPECT_EQ(files.Paths(), before);
 }
 
 // Given the program folder itself, each file would be copied over itself and then deleted.
@@ -101,7 +140,7 @@ TEST_F(MoveToProgramFolderTest, ProgramFolderItselfKeepsEveryFile) {
     files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe", "program");
     files.PutFolder(u"\\ORBA-GMBH\\Lectavo\\VoiceCommand");
     const auto before = files.Paths();
-    MoveToProgramFolder(files, folder);
+    EXPECT_TRUE(MoveToProgramFolder(files, folder));
     EXPECT_EQ(files.Paths(), before);
     EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\svox.pil"), "voice");
     EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "program");
@@ -109,14 +148,16 @@ TEST_F(MoveToProgramFolderTest, ProgramFolderItselfKeepsEveryFile) {
   }
 }
 
-TEST_F(MoveToProgramFolderTest, FileWhosePathDoesNotFitIsLeftInPlace) {
+// A file whose path does not fit cannot be placed, so none is.
+TEST_F(MoveToProgramFolderTest, FileWhosePathDoesNotFitLeavesEveryFileInPlace) {
   const WString folder = u"\\" + WString(199, u'f');
   const WString name = WString(56, u'n') + u".exe";  // 200 + 1 + 60 = 261 characters
   files.PutFile(In(folder, name), "program");
   files.PutFile(In(folder, u"short.exe"), "program");
-  MoveToProgramFolder(files, folder);
+  EXPECT_FALSE(MoveToProgramFolder(files, folder));
   EXPECT_TRUE(files.IsFile(In(folder, name)));
-  EXPECT_TRUE(files.IsFile(u"\\ORBA-GMBH\\Lectavo\\short.exe"));
+  EXPECT_TRUE(files.IsFile(In(folder, u"short.exe")));
+  EXPECT_FALSE(files.IsFile(u"\\ORBA-GMBH\\Lectavo\\short.exe"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "settings/settings_store.h"
+#include "tests/support/complete_record.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/text.h"
 
@@ -18,14 +19,8 @@ constexpr WStringView kCard = u"\\Storage Card\\Lectavo";
 
 // A record from an earlier installation, with values no default has.
 void PutComplete(FakeRegistry& registry) {
-  registry.PutDword(kKey, u"ValSpeak", 0x08404040);
-  registry.PutDword(kKey, u"ValUsedLang", 70);
-  registry.PutText(kKey, u"StrAccounts", u"Outlook\tFirma\t");
-  registry.PutDword(kKey, u"ValWaitStart", 25);
-  registry.PutDword(kKey, u"ValAnswerTime", 7);
-  registry.PutText(kKey, u"StrAddressCC", u"copy@example.org");
-  registry.PutText(kKey, u"StrLangPath", u"\\Program Files\\Lectavo\\");
-  registry.PutDword(kKey, u"ValAlive", 42);
+  fake::PutRecord(registry,
+                  {.speak = 0x08404040, .usedLang = 70, .langPath = u"\\Program Files\\Lectavo\\"});
 }
 
 bool WroteAnyOfTheSix(const FakeRegistry& registry) {

@@ -48,6 +48,16 @@ WString Rooted(WStringView path) {
   return u"\\" + WString(path);
 }
 
+// A path may be longer than MAX_PATH, as on the device; no single name in it longer than 255.
+bool NamesFit(WStringView path) {
+  for (std::size_t start = 0; start <= path.size();) {
+    const std::size_t end = std::min(path.find(u'\\', start), path.size());
+    if (end - start > 255) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
 }  // namespace
 
 WString FakeFiles::Key(WStringView path) {
@@ -67,6 +77,13 @@ bool FakeFiles::ParentExists(WStringView path) const {
 const FakeFiles::Entry* FakeFiles::Find(WStringView path) const {
   auto found = entries_.find(Key(path));
   return found == entries_.end() ? nullptr : &found->second;
+}
+
+bool FakeFiles::IsOpen(WStringView path, bool forWritingOnly) const {
+  const WString key = Key(path);
+  return std::any_of(open_.begin(), open_.end(), [&](const auto& open) {
+    return open.second.key == key && (open.second.writing || !forWritingOnly);
+  });
 }
 
 void FakeFiles::PutFolder(WStringView path) {
@@ -109,7 +126,8 @@ std::vector<WString> FakeFiles::Paths() const {
 
 bool FakeFiles::CreateFolder(WStringView path) {
   log.push_back("CreateFolder " + Narrow(path));
-  if (faults.Fails("CreateFolder", path) || Find(path) != nullptr || !ParentExists(path)) {
+  if (faults.Fails("CreateFolder", path) || Find(path) != nullptr || !ParentExists(path) ||
+      !NamesFit(path)) {
     return false;
   }
   entries_[Key(path)] = Entry{WString(path), true, {}};
@@ -162,7 +180,8 @@ bool FakeFiles::Copy(WStringView from, WStringView to, bool failIfExists) {
   if (faults.Fails("Copy", to)) return false;
   const Entry* source = Find(from);
   const Entry* target = Find(to);
-  if (source == nullptr || source->folder || !ParentExists(to)) return false;
+  if (source == nullptr || source->folder || !ParentExists(to) || !NamesFit(to)) return false;
+  if (IsOpen(from, true) || IsOpen(to, false)) return false;
   if (target != nullptr && (target->folder || failIfExists)) return false;
   const std::string bytes = source->bytes;
   const WString path = target != nullptr ? target->path : WString(to);
@@ -174,27 +193,30 @@ bool FakeFiles::Delete(WStringView path) {
   log.push_back("Delete " + Narrow(path));
   if (faults.Fails("Delete", path)) return false;
   const Entry* entry = Find(path);
-  if (entry == nullptr || entry->folder) return false;
+  if (entry == nullptr || entry->folder || IsOpen(path, false)) return false;
   entries_.erase(Key(path));
   return true;
 }
 
 Handle FakeFiles::OpenForReading(WStringView path) {
   log.push_back("OpenForReading " + Narrow(path));
-  if (faults.Fails("OpenForReading", path) || !IsFile(path)) return kInvalidHandle;
-  open_[nextHandle_] = OpenFile{Key(path), 0};
+  if (faults.Fails("OpenForReading", path) || !IsFile(path) || IsOpen(path, true)) {
+    return kInvalidHandle;
+  }
+  open_[nextHandle_] = OpenFile{Key(path), 0, false};
   return nextHandle_++;
 }
 
 Handle FakeFiles::CreateForWriting(WStringView path) {
   log.push_back("CreateForWriting " + Narrow(path));
-  if (faults.Fails("CreateForWriting", path) || IsFolder(path) || !ParentExists(path)) {
+  if (faults.Fails("CreateForWriting", path) || IsFolder(path) || !ParentExists(path) ||
+      IsOpen(path, false) || !NamesFit(path)) {
     return kInvalidHandle;
   }
   const Entry* existing = Find(path);
   const WString name = existing != nullptr ? existing->path : WString(path);
   entries_[Key(path)] = Entry{name, false, {}};
-  open_[nextHandle_] = OpenFile{Key(path), 0};
+  open_[nextHandle_] = OpenFile{Key(path), 0, true};
   return nextHandle_++;
 }
 

@@ -1,7 +1,10 @@
 // An in-memory file system with device paths ("\Folder\File"): names compare without letter
 // case, a path without its leading backslash starts at the root as well, a folder must exist
 // before anything is made in it, searches report "." and ".." in folders other than the root,
-// and "*.*" matches every name.
+// and "*.*" matches every name. A path may be longer than MAX_PATH, as on the device, but no
+// single name in it longer than 255 characters. Open files share as the Win32 adapter opens
+// them: a file being read can be read and copied, not written, replaced or deleted; a file
+// being written cannot be touched at all.
 #pragma once
 
 #include <cstdint>
@@ -42,8 +45,7 @@ class FakeFiles final : public Files {
   Handle OpenForReading(WStringView path) override;
   Handle CreateForWriting(WStringView path) override;
   bool Read(Handle file, void* buffer, std::uint32_t count, std::uint32_t* read) override;
-  bool Write(Handle file, const void* data, std::uint32_t count,
-             std::uint32_t* written) override;
+  bool Write(Handle file, const void* data, std::uint32_t count, std::uint32_t* written) override;
   bool CloseFile(Handle file) override;
 
  private:
@@ -55,6 +57,7 @@ class FakeFiles final : public Files {
   struct OpenFile {
     WString key;
     std::size_t position = 0;
+    bool writing = false;
   };
   struct Search {
     std::vector<FindData> found;
@@ -63,6 +66,8 @@ class FakeFiles final : public Files {
   static WString Key(WStringView path);
   bool ParentExists(WStringView path) const;
   const Entry* Find(WStringView path) const;
+  // Whether a handle is open on the path: any, or only one open for writing.
+  bool IsOpen(WStringView path, bool forWritingOnly) const;
 
   std::map<WString, Entry> entries_;
   std::map<Handle, OpenFile> open_;

@@ -16,8 +16,8 @@ WString BaseName(WStringView path) {
 
 void FakeProcesses::AllowStart(WStringView path) { startable.insert(Folded(path)); }
 
-std::uint32_t FakeProcesses::AddRunning(WStringView path) {
-  processes.push_back({nextId_++, WString(path), BaseName(path)});
+std::uint32_t FakeProcesses::AddRunning(WStringView path, std::uint32_t id) {
+  processes.push_back({id == 0 ? nextId_++ : id, WString(path), BaseName(path)});
   return processes.back().id;
 }
 
@@ -32,9 +32,18 @@ int FakeProcesses::CountRunning(WStringView exeName) const {
 }
 
 FakeProcesses::Process* FakeProcesses::Find(std::uint32_t processId) {
-  auto found = std::find_if(processes.begin(), processes.end(),
-                            [&](const Process& p) { return p.id == processId; });
-  return found == processes.end() ? nullptr : &*found;
+  Process* latest = nullptr;
+  for (Process& process : processes) {
+    if (process.id != processId) continue;
+    if (process.running) return &process;
+    latest = &process;
+  }
+  return latest;
+}
+
+FakeProcesses::Process* FakeProcesses::Named(Handle handle) {
+  auto found = handles_.find(handle);
+  return found == handles_.end() ? nullptr : &processes[found->second];
 }
 
 bool FakeProcesses::Start(WStringView path, ProcessInfo* info) {
@@ -44,8 +53,8 @@ bool FakeProcesses::Start(WStringView path, ProcessInfo* info) {
   if (info != nullptr) {
     info->process = nextHandle_++;
     info->thread = nextHandle_++;
-    handles_[info->process] = id;
-    handles_[info->thread] = id;
+    handles_[info->process] = processes.size() - 1;
+    handles_[info->thread] = processes.size() - 1;
     info->processId = id;
     info->threadId = id + 1;
   }
@@ -56,19 +65,24 @@ Handle FakeProcesses::Open(std::uint32_t access, std::uint32_t processId) {
   log.push_back("Open " + std::to_string(processId) + " " + std::to_string(access));
   const Process* process = Find(processId);
   if (faults.Fails("Open") || process == nullptr || !process->running) return kNoHandle;
-  handles_[nextHandle_] = processId;
+  handles_[nextHandle_] = static_cast<std::size_t>(process - processes.data());
   return nextHandle_++;
 }
 
 bool FakeProcesses::Terminate(Handle process, std::uint32_t exitCode) {
   log.push_back("Terminate " + std::to_string(exitCode));
-  auto handle = handles_.find(process);
-  if (faults.Fails("Terminate") || handle == handles_.end()) return false;
-  Process* target = Find(handle->second);
-  if (target == nullptr || !target->running) return false;
+  Process* target = Named(process);
+  if (faults.Fails("Terminate") || target == nullptr || !target->running) return false;
   target->running = false;
   target->exitCode = exitCode;
   return true;
+}
+
+std::uint32_t FakeProcesses::Wait(Handle process, std::uint32_t timeoutMilliseconds) {
+  log.push_back("Wait " + std::to_string(timeoutMilliseconds));
+  const Process* target = Named(process);
+  if (faults.Fails("Wait") || target == nullptr) return kWaitFailed;
+  return target->running ? kWaitTimeout : kWaitObject0;
 }
 
 bool FakeProcesses::Close(Handle handle) {

@@ -142,12 +142,11 @@ TEST_F(TodayItemTest, RunningMonitorIsOnlyLookedAtAndAnEndedOneStartedAgainQuiet
   Create();
   const std::uint32_t first = item.MonitorProcess().processId;
   ASSERT_NE(first, 0u);
-  EXPECT_EQ(processes.OpenHandles(), 0) << "process and thread handles closed at once";
+  EXPECT_EQ(processes.OpenHandles(), 1) << "only the monitor's process handle is kept";
 
   processes.log.clear();
   Query();
-  EXPECT_EQ(processes.log,
-            (std::vector<std::string>{"Open " + std::to_string(first) + " 0", "Close"}));
+  EXPECT_EQ(processes.log, (std::vector<std::string>{"Wait 0"}));
 
   processes.End(first);
   Query();
@@ -155,7 +154,24 @@ TEST_F(TodayItemTest, RunningMonitorIsOnlyLookedAtAndAnEndedOneStartedAgainQuiet
   EXPECT_NE(item.MonitorProcess().processId, first);
   EXPECT_EQ(processes.CountRunning(u"Lectavo_Monitor.exe"), 1);
   EXPECT_TRUE(userInterface.boxes.empty());
+  EXPECT_EQ(processes.OpenHandles(), 1) << "the ended monitor's handle is given back";
+  item.Detach();
   EXPECT_EQ(processes.OpenHandles(), 0);
+}
+
+// The system gives an ended process's id to the next program it starts: a program running
+// under the monitor's old id is not the monitor.
+TEST_F(TodayItemTest, MonitorWhoseIdWentToAnotherProgramIsStartedAgain) {
+  Create();
+  const std::uint32_t monitor = item.MonitorProcess().processId;
+  processes.End(monitor);
+  processes.AddRunning(u"\\Windows\\calc.exe", monitor);
+
+  Query();
+  EXPECT_EQ(Starts(kMonitorPath), 2);
+  EXPECT_EQ(processes.CountRunning(u"Lectavo_Monitor.exe"), 1);
+  EXPECT_EQ(processes.CountRunning(u"calc.exe"), 1);
+  EXPECT_TRUE(userInterface.boxes.empty());
 }
 
 TEST_F(TodayItemTest, EveryItemInitialisationStartsAMonitorAndTheNewestWindowOwnsTheBoxes) {
@@ -164,6 +180,7 @@ TEST_F(TodayItemTest, EveryItemInitialisationStartsAMonitorAndTheNewestWindowOwn
   EXPECT_EQ(Starts(kMonitorPath), 2);
   EXPECT_EQ(processes.CountRunning(u"Lectavo_Monitor.exe"), 2);
   EXPECT_EQ(item.Window(), kSecondWindow);
+  EXPECT_EQ(processes.OpenHandles(), 1) << "the newest monitor's handle alone is kept";
 
   processes.startable.clear();
   item.Tap();
@@ -178,7 +195,7 @@ TEST_F(TodayItemTest, EveryTapStartsTheConfigurationProgram) {
   EXPECT_EQ(Starts(kConfigPath), 2);
   EXPECT_EQ(processes.CountRunning(u"Lectavo_Config.exe"), 2);
   EXPECT_NE(item.ConfigProcess().processId, 0u);
-  EXPECT_EQ(processes.OpenHandles(), 0);
+  EXPECT_EQ(processes.OpenHandles(), 1) << "the monitor's alone";
   EXPECT_TRUE(userInterface.boxes.empty());
 }
 

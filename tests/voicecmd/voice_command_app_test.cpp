@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "settings/settings_store.h"
+#include "tests/support/complete_record.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/fake_named_mutexes.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_sound.h"
 #include "tests/support/text.h"
@@ -37,14 +39,8 @@ class VoiceCommandAppTest : public ::testing::Test {
   }
 
   void PutRecord(std::uint32_t speak) {
-    registry.PutDword(kKey, u"ValSpeak", speak);
-    registry.PutDword(kKey, u"ValUsedLang", 651);
-    registry.PutText(kKey, u"StrAccounts", u"Outlook\tFirma\t");
-    registry.PutDword(kKey, u"ValWaitStart", 25);
-    registry.PutDword(kKey, u"ValAnswerTime", 7);
-    registry.PutText(kKey, u"StrAddressCC", u"kopie@example.org");
-    registry.PutText(kKey, u"StrLangPath", kLangPath);
-    registry.PutDword(kKey, u"ValAlive", 42);
+    fake::PutRecord(registry,
+                    {.speak = speak, .addressCC = u"kopie@example.org", .langPath = kLangPath});
   }
 
   // Type and bytes of every value but ValSpeak.
@@ -70,11 +66,12 @@ class VoiceCommandAppTest : public ::testing::Test {
   }
 
   void Run(const ToggleCommand& command) {
-    VoiceCommandApp application(command, registry, clock, sound);
+    VoiceCommandApp application(command, registry, mutexes, clock, sound);
     EXPECT_FALSE(application.InitInstance()) << "the program never opens a window";
   }
 
   FakeRegistry registry;
+  fake::FakeNamedMutexes mutexes;
   FakeClock clock;
   FakeSound sound;
 };

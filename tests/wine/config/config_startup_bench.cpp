@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/win32_roles.h"
-#include "settings/settings_store.h"
+#include "settings/settings_record.h"
+#include "tests/wine/support/device.h"
+#include "tests/wine/support/paths.h"
+#include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/ui_driver.h"
 
 namespace {
@@ -24,7 +26,7 @@ double TimeToDialog(const std::wstring& path) {
   LARGE_INTEGER shown;
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&start);
-  Program program(path);
+  lectavo::device::StartedProcess program(path);
   HWND dialog = WaitForDialog(program.Id(), nullptr);
   QueryPerformanceCounter(&shown);
   if (dialog == nullptr) return -1;
@@ -42,15 +44,7 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main() {
-  lectavo::Win32Registry registry;
-  lectavo::SettingsStore store(registry);
-  lectavo::SettingsRecord record;
-  record.ValSpeak = lectavo::kDefaultSpeak;
-  record.ValUsedLang = lectavo::kDefaultUsedLang;
-  record.ValWaitStart = lectavo::kDefaultWaitStart;
-  record.ValAnswerTime = lectavo::kDefaultAnswerTime;
-  std::u16string_view(u"C:\\Lectavo\\").copy(record.StrLangPath, 11);
-  if (store.SaveSettings(record) != 0 || store.SaveLangPath(record) != 0) {
+  if (!lectavo::device::PutInstallRecord(lectavo::kDefaultSpeak, L"C:\\Lectavo\\")) {
     std::puts("cannot write the settings record");
     return 1;
   }
@@ -64,7 +58,7 @@ int main() {
     configTimes.push_back(TimeToDialog(config));
     minimalTimes.push_back(TimeToDialog(minimal));
   }
-  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+  lectavo::device::RemoveSettings();
   if (*std::min_element(configTimes.begin(), configTimes.end()) < 0 ||
       *std::min_element(minimalTimes.begin(), minimalTimes.end()) < 0) {
     std::puts("a dialog did not appear");

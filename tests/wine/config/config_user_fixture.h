@@ -16,6 +16,7 @@
 #include "tests/wine/support/device.h"
 #include "tests/wine/support/input.h"
 #include "tests/wine/support/messaging_library.h"
+#include "tests/wine/support/paths.h"
 #include "tests/wine/support/ui_driver.h"
 
 namespace lectavo {
@@ -81,7 +82,7 @@ class ConfigUserTest : public ::testing::Test {
 
   // Starts the program and waits for its dialog; when tab is given, selects it.
   void Open(std::optional<int> tab = std::nullopt) {
-    program = std::make_unique<wine::Program>(wine::PackagePath(L"Lectavo_Config.exe"));
+    program = std::make_unique<device::StartedProcess>(wine::PackagePath(L"Lectavo_Config.exe"));
     ASSERT_TRUE(program->Started());
     dialog = wine::WaitForDialog(program->Id(), kCaption, 30000);
     ASSERT_NE(dialog, nullptr);
@@ -105,7 +106,7 @@ class ConfigUserTest : public ::testing::Test {
 
   Win32Registry registry;
   SettingsStore store{registry};
-  std::unique_ptr<wine::Program> program;
+  std::unique_ptr<device::StartedProcess> program;
   HWND dialog = nullptr;
 };
 

@@ -5,22 +5,33 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/win32/win32_roles.h"
-#include "settings/settings_store.h"
+#include "config/accounts_page_controls.h"
+#include "config/config_dialog_controls.h"
+#include "config/general_page_controls.h"
+#include "config/read_page_controls.h"
+#include "settings/settings_record.h"
+#include "tests/wine/support/device.h"
 #include "tests/wine/support/messaging_library.h"
+#include "tests/wine/support/paths.h"
+#include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/ui_driver.h"
+#include "tests/wine/support/user_input.h"
 
 namespace lectavo {
 namespace {
 
+using namespace lectavo::device;
 using namespace lectavo::wine;
 
 const wchar_t* const kDialogCaption = L"  Lectavo";
 constexpr DWORD kReadOn = 1u << 27;
 constexpr DWORD kEnglish = 1u << 22;
+// Fewer dark pixels than a short text draws at the dialog's font.
+constexpr int kTextPixels = 30;
 
 class ConfigWineTest : public ::testing::Test {
  protected:
@@ -31,59 +42,40 @@ class ConfigWineTest : public ::testing::Test {
   void TearDown() override { RemoveEverything(); }
 
   static void RemoveEverything() {
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
-    device::PutMessageStores({});
+    RemoveSettings();
+    PutMessageStores({});
   }
 
-  // The Accounts tab selected, its list of message stores.
-  static HWND ShowAccountList(HWND dialog) {
-    SelectTab(FindControl(dialog, 999), 5);
-    return FindControl(dialog, 1006);
-  }
-
-  static void PutAccounts(const std::wstring& accounts) {
-    RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH\\Lectavo", L"StrAccounts", REG_SZ,
-                    accounts.c_str(), static_cast<DWORD>((accounts.size() + 1) * sizeof(wchar_t)));
-  }
-
-  static std::wstring Accounts() {
-    wchar_t text[256] = {};
-    DWORD size = sizeof text;
-    RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH\\Lectavo", L"StrAccounts", RRF_RT_REG_SZ,
-                 nullptr, text, &size);
-    return text;
+  // The program started on the install defaults with this StrAccounts and these message
+  // stores, its Accounts page shown; the page's list, nullptr when it did not come.
+  HWND StartOnAccounts(const std::wstring& accounts, const std::vector<std::wstring>& stores) {
+    PutRecord(kDefaultSpeak);
+    EXPECT_TRUE(WriteText(kSettingsKey, L"StrAccounts", accounts));
+    PutMessageStores(stores);
+    const HWND dialog = Start();
+    if (dialog == nullptr) return nullptr;
+    SelectTab(FindControl(dialog, kTabControlId), 5);
+    return FindControl(dialog, kAccountListId);
   }
 
   // The install defaults as the setup writes them, with ValSpeak as given.
-  void PutRecord(DWORD speak, bool withLangPath = true) {
-    SettingsRecord record;
-    record.ValSpeak = speak;
-    record.ValUsedLang = kDefaultUsedLang;
-    record.ValWaitStart = kDefaultWaitStart;
-    record.ValAnswerTime = kDefaultAnswerTime;
-    std::u16string_view(u"C:\\Lectavo\\").copy(record.StrLangPath, 11);
-    ASSERT_EQ(store.SaveSettings(record), 0);
-    if (withLangPath) {
-      ASSERT_EQ(store.SaveLangPath(record), 0);
-    }
+  static void PutRecord(DWORD speak, bool withLangPath = true) {
+    ASSERT_TRUE(PutInstallRecord(speak, withLangPath ? L"C:\\Lectavo\\" : L""));
   }
 
-  void Remove(const wchar_t* name) {
-    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH\\Lectavo", name);
-  }
+  static DWORD Speak() { return ReadDword(kSettingsKey, L"ValSpeak").value_or(0); }
 
-  static DWORD Speak() {
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH\\Lectavo", L"ValSpeak", RRF_RT_DWORD,
-                 nullptr, &value, &size);
-    return value;
+  // Lectavo_Config started from the package; its window with that caption once shown, nullptr
+  // when none came.
+  HWND Start(const wchar_t* caption = kDialogCaption) {
+    program = std::make_unique<StartedProcess>(PackagePath(L"Lectavo_Config.exe"));
+    return WaitForDialog(program->Id(), caption);
   }
 
   static FILETIME LastWrite() {
     HKEY key = nullptr;
     FILETIME written{};
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH\\Lectavo", 0, KEY_READ, &key) ==
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kSettingsKey.c_str(), 0, KEY_READ, &key) ==
         ERROR_SUCCESS) {
       RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                        nullptr, nullptr, &written);
@@ -92,142 +84,128 @@ class ConfigWineTest : public ::testing::Test {
     return written;
   }
 
-  Win32Registry registry;
-  SettingsStore store{registry};
+  std::unique_ptr<StartedProcess> program;
 };
 
 TEST_F(ConfigWineTest, InstallDefaultsShowTheGermanCaptionsAndTheReadPage) {
   PutRecord(kDefaultSpeak);
-  Program program(PackagePath(L"Lectavo_Config.exe"));
-  ASSERT_TRUE(program.Started());
-  HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
+  const HWND dialog = Start();
   ASSERT_NE(dialog, nullptr);
-  HWND tab = FindControl(dialog, 999);
+  HWND tab = FindControl(dialog, kTabControlId);
   ASSERT_NE(tab, nullptr);
   EXPECT_EQ(TabCaptions(tab),
             (std::vector<std::wstring>{L"Allgemein", L"Vorlesen", L"Antworten", L"Antwort-Text",
                                        L"Sprechen", L"Konten", L"Info"}));
   EXPECT_EQ(SelectedTab(tab), 1);
   const std::vector<std::pair<int, int>> boxes = {
-      {1000, 1}, {1001, 0}, {1002, 1}, {1003, 1}, {1004, 1}};
+      {kReadOnId, 1}, {kReadUnaskedId, 0}, {kReadSenderId, 1}, {kReadSubjectId, 1}, {kReadContentsId, 1}};
   for (auto [id, checked] : boxes) {
     HWND box = FindControl(dialog, id);
     ASSERT_NE(box, nullptr) << id;
     EXPECT_EQ(CheckState(box), checked) << id;
   }
-  EXPECT_EQ(Text(FindControl(dialog, 1000)), L" Vorlesen aktivieren");
-  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_de.bmp"));
+  EXPECT_EQ(Text(FindControl(dialog, kReadOnId)), L" Vorlesen aktivieren");
+  const Screenshot shot = SaveBuildScreenshot(dialog, L"lectavo_config_de.bmp");
+  EXPECT_GT(DarkPixelsOf(shot, dialog, FindControl(dialog, kReadOnId)), kTextPixels)
+      << "the check box's text is drawn";
+  RECT corner{};
+  GetWindowRect(dialog, &corner);
+  corner.right = corner.left + 28;
+  corner.bottom = corner.top + 28;
+  EXPECT_GT(
+      CountIn(shot, dialog, corner, [](DWORD p) { return (p & 0xFF) > ((p >> 16) & 0xFF) + 60; }),
+      20)
+      << "the blue icon in the grey caption";
   Close(dialog);
-  EXPECT_TRUE(program.WaitForExit(10000));
+  EXPECT_TRUE(program->WaitForExit(10000));
 }
 
 TEST_F(ConfigWineTest, EnglishRecordShowsEnglishCaptionsAndLabels) {
   PutRecord(kDefaultSpeak | kEnglish);
-  Program program(PackagePath(L"Lectavo_Config.exe"));
-  HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
+  const HWND dialog = Start();
   ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(TabCaptions(FindControl(dialog, 999)),
+  EXPECT_EQ(TabCaptions(FindControl(dialog, kTabControlId)),
             (std::vector<std::wstring>{L"General", L"Read", L"Answer", L"Text for answer", L"Speak",
                                        L"Accounts", L"About"}));
-  EXPECT_EQ(Text(FindControl(dialog, 1001)), L" Read without demand");
-  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_en.bmp"));
+  EXPECT_EQ(Text(FindControl(dialog, kReadUnaskedId)), L" Read without demand");
+  EXPECT_GT(DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_en.bmp"), dialog,
+                         FindControl(dialog, kReadUnaskedId)),
+            kTextPixels);
 
-  SelectTab(FindControl(dialog, 999), 6);
-  const std::vector<std::wstring> texts = Texts(dialog);
-  EXPECT_NE(std::find_if(texts.begin(), texts.end(),
-                         [](const std::wstring& text) {
-                           return text.rfind(L"Lectavo\n\nVersion  2.2.1", 0) == 0;
-                         }),
-            texts.end())
-      << "the About page is the same in both languages";
-  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_about_en.bmp"));
-  Close(dialog);
-  EXPECT_TRUE(program.WaitForExit(10000));
-}
-
-TEST_F(ConfigWineTest, ActivateReadingConfirmedWithOkFlipsBit27) {
-  const std::vector<std::pair<const char*, std::function<void(HWND)>>> confirms = {
-      {"OK button", [](HWND dialog) { Click(FindControl(dialog, IDOK)); }},
-      {"Enter",
-       [](HWND dialog) {
-         SetForegroundWindow(dialog);
-         PostMessageW(FindControl(dialog, 1000), WM_KEYDOWN, VK_RETURN, 0);
-       }},
-  };
-  for (const auto& [name, confirm] : confirms) {
-    SCOPED_TRACE(name);
-    PutRecord(kDefaultSpeak);
-    Program program(PackagePath(L"Lectavo_Config.exe"));
-    HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
-    ASSERT_NE(dialog, nullptr);
-    Click(FindControl(dialog, 1000));
-    EXPECT_EQ(CheckState(FindControl(dialog, 1000)), 0);
-    confirm(dialog);
-    ASSERT_TRUE(program.WaitForExit(10000));
-    EXPECT_EQ(Speak(), kDefaultSpeak & ~kReadOn);
+  SelectTab(FindControl(dialog, kTabControlId), 6);
+  const std::wstring version = L"Lectavo\n\nVersion  2.2.1";
+  HWND about = nullptr;
+  for (HWND window : Descendants(dialog)) {
+    const std::wstring text = Text(window);
+    if (text.compare(0, version.size(), version) == 0) about = window;
   }
+  ASSERT_NE(about, nullptr) << "the About page is the same in both languages";
+  EXPECT_GT(
+      DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_about_en.bmp"), dialog, about),
+      kTextPixels);
+  Close(dialog);
+  EXPECT_TRUE(program->WaitForExit(10000));
 }
 
-TEST_F(ConfigWineTest, ClosingAnyOtherWayWritesNothing) {
-  const std::vector<std::pair<const char*, std::function<void(HWND)>>> closes = {
-      {"close box", [](HWND dialog) { Close(dialog); }},
-      {"system menu", [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-      {"Escape",
-       [](HWND dialog) {
-         SetForegroundWindow(dialog);
-         PostMessageW(FindControl(dialog, 1008), WM_KEYDOWN, VK_ESCAPE, 0);
-       }},
+// A box changed on one page and the dialog closed from another: OK and Enter store the change
+// (bit 27 cleared), any other way of closing writes nothing.
+TEST_F(ConfigWineTest, OkAndEnterStoreTheChangeAnyOtherCloseWritesNothing) {
+  struct Case {
+    const char* name;
+    std::function<void(HWND dialog, HWND focused)> close;
+    bool stored;
   };
-  for (const auto& [name, close] : closes) {
-    SCOPED_TRACE(name);
+  const Case cases[] = {
+      {"OK button", [](HWND dialog, HWND) { Click(FindControl(dialog, IDOK)); }, true},
+      {"Enter", [](HWND, HWND focused) { EXPECT_TRUE(PressKey(focused, VK_RETURN)); }, true},
+      {"close box", [](HWND dialog, HWND) { Close(dialog); }, false},
+      {"system menu", [](HWND dialog, HWND) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); },
+       false},
+      {"Escape", [](HWND, HWND focused) { EXPECT_TRUE(PressKey(focused, VK_ESCAPE)); }, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     PutRecord(kDefaultSpeak);
     const FILETIME before = LastWrite();
-    Program program(PackagePath(L"Lectavo_Config.exe"));
-    HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
+    const HWND dialog = Start();
     ASSERT_NE(dialog, nullptr);
-    Click(FindControl(dialog, 1000));
-    HWND tab = FindControl(dialog, 999);
+    Click(FindControl(dialog, kReadOnId));
+    EXPECT_EQ(CheckState(FindControl(dialog, kReadOnId)), BST_UNCHECKED);
+    const HWND tab = FindControl(dialog, kTabControlId);
     SelectTab(tab, 0);
     EXPECT_EQ(SelectedTab(tab), 0);
-    ASSERT_NE(FindControl(dialog, 1023), nullptr) << "the General page is shown";
-    close(dialog);
-    ASSERT_TRUE(program.WaitForExit(10000));
-    EXPECT_EQ(Speak(), kDefaultSpeak);
+    ASSERT_NE(FindControl(dialog, kDialogLanguageId), nullptr) << "the General page is shown";
+    const HWND wait = FindControl(dialog, kWaitStartId);
+    ASSERT_TRUE(Focus(wait));
+    c.close(dialog, wait);
+    ASSERT_TRUE(program->WaitForExit(10000));
+    EXPECT_EQ(Speak(), c.stored ? kDefaultSpeak & ~kReadOn : kDefaultSpeak);
     const FILETIME after = LastWrite();
-    EXPECT_EQ(CompareFileTime(&before, &after), 0);
+    EXPECT_EQ(CompareFileTime(&before, &after) == 0, !c.stored);
   }
 }
 
 TEST_F(ConfigWineTest, WaitStartOfZeroIsShownAndStoredAsTen) {
   PutRecord(kDefaultSpeak);
-  RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH\\Lectavo", L"ValWaitStart", REG_DWORD,
-                  "\0\0\0\0", 4);
-  Program program(PackagePath(L"Lectavo_Config.exe"));
-  HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
+  ASSERT_TRUE(WriteDword(kSettingsKey, L"ValWaitStart", 0));
+  const HWND dialog = Start();
   ASSERT_NE(dialog, nullptr);
-  SelectTab(FindControl(dialog, 999), 0);
-  HWND wait = FindControl(dialog, 1008);
+  SelectTab(FindControl(dialog, kTabControlId), 0);
+  HWND wait = FindControl(dialog, kWaitStartId);
   ASSERT_NE(wait, nullptr);
   EXPECT_EQ(Text(wait), L"0");
-  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_general_de.bmp"));
+  EXPECT_GT(
+      DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_general_de.bmp"), dialog, wait), 0)
+      << "the 0 is drawn";
   Click(FindControl(dialog, IDOK));
-  ASSERT_TRUE(program.WaitForExit(10000));
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH\\Lectavo", L"ValWaitStart", RRF_RT_DWORD,
-               nullptr, &value, &size);
-  EXPECT_EQ(value, 10u);
+  ASSERT_TRUE(program->WaitForExit(10000));
+  EXPECT_EQ(ReadDword(kSettingsKey, L"ValWaitStart"), 10u);
 }
 
 TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder) {
-  PutRecord(kDefaultSpeak);
-  PutAccounts(L"C\tA\t");
-  device::PutMessageStores({L"A", L"B", L"C"});
-  Program program(PackagePath(L"Lectavo_Config.exe"));
-  HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
-  ASSERT_NE(dialog, nullptr);
-  HWND list = ShowAccountList(dialog);
+  const HWND list = StartOnAccounts(L"C\tA\t", {L"A", L"B", L"C"});
   ASSERT_NE(list, nullptr);
+  const HWND dialog = GetAncestor(list, GA_ROOT);
   EXPECT_EQ(ListLines(list), (std::vector<std::wstring>{L"A", L"B", L"C"}));
   EXPECT_TRUE(IsWindowEnabled(list));
   EXPECT_EQ(SelectedLines(list), (std::vector<int>{0, 2}));
@@ -236,10 +214,12 @@ TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder)
   ClickLine(list, 0);
   ClickLine(list, 2);
   EXPECT_EQ(SelectedLines(list), (std::vector<int>{1}));
-  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_accounts_de.bmp"));
+  EXPECT_GT(
+      DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_accounts_de.bmp"), dialog, list), 0)
+      << "the lines not chosen are drawn in the window's text colour";
   Click(FindControl(dialog, IDOK));
-  ASSERT_TRUE(program.WaitForExit(10000));
-  EXPECT_EQ(Accounts(), L"B\t");
+  ASSERT_TRUE(program->WaitForExit(10000));
+  EXPECT_EQ(ReadText(kSettingsKey, L"StrAccounts"), L"B\t");
 }
 
 // Nothing to list, or no log-on: the same empty, disabled list, no message, the value kept.
@@ -252,28 +232,24 @@ TEST_F(ConfigWineTest, AccountsPageWithNoStoreToListShowsAnEmptyDisabledListAndN
   const Case cases[] = {
       {"no message store", {}, device::InstallMessagingLibrary},
       {"no messaging library", {L"A", L"B"}, device::RemoveMessagingLibrary},
-      {"a library of that name without the messaging calls", {L"A", L"B"},
+      {"a library of that name without the messaging calls",
+       {L"A", L"B"},
        [] { return device::InstallAsMessagingLibrary(PackagePath(L"Lectavo_Setup.dll")); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     RemoveEverything();
-    PutRecord(kDefaultSpeak);
-    PutAccounts(L"A\t");
-    device::PutMessageStores(c.stores);
     ASSERT_TRUE(c.messagingLibrary());
-    Program program(PackagePath(L"Lectavo_Config.exe"));
-    HWND dialog = WaitForDialog(program.Id(), kDialogCaption);
-    ASSERT_NE(dialog, nullptr);
-    HWND list = ShowAccountList(dialog);
+    const HWND list = StartOnAccounts(L"A\t", c.stores);
     ASSERT_NE(list, nullptr);
+    const HWND dialog = GetAncestor(list, GA_ROOT);
     EXPECT_TRUE(ListLines(list).empty());
     EXPECT_FALSE(IsWindowEnabled(list));
-    EXPECT_EQ(WaitForDialog(program.Id(), L"Lectavo", 500), nullptr) << "no message box";
-    EXPECT_EQ(TopLevelWindows(program.Id()), std::vector<HWND>{dialog});
+    EXPECT_EQ(WaitForDialog(program->Id(), L"Lectavo", 500), nullptr) << "no message box";
+    EXPECT_EQ(TopLevelWindows(program->Id()), std::vector<HWND>{dialog});
     Click(FindControl(dialog, IDOK));
-    ASSERT_TRUE(program.WaitForExit(10000));
-    EXPECT_EQ(Accounts(), L"A\t");
+    ASSERT_TRUE(program->WaitForExit(10000));
+    EXPECT_EQ(ReadText(kSettingsKey, L"StrAccounts"), L"A\t");
   }
 }
 
@@ -293,16 +269,22 @@ TEST_F(ConfigWineTest, MissingEntriesShowTheirMessageAndNoDialog) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     PutRecord(c.speak, c.withLangPath);
-    if (c.missing != nullptr) Remove(c.missing);
-    Program program(PackagePath(L"Lectavo_Config.exe"));
-    HWND box = WaitForDialog(program.Id(), L"Lectavo");
+    if (c.missing != nullptr)
+      RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSettingsKey.c_str(), c.missing);
+    const HWND box = Start(L"Lectavo");
     ASSERT_NE(box, nullptr);
     const std::vector<std::wstring> texts = Texts(box);
     EXPECT_NE(std::find(texts.begin(), texts.end(), c.text), texts.end());
-    EXPECT_EQ(TopLevelWindows(program.Id()).size(), 1u) << "the message box alone";
+    EXPECT_EQ(TopLevelWindows(program->Id()).size(), 1u) << "the message box alone";
     Click(FindControl(box, IDOK));
-    ASSERT_TRUE(program.WaitForExit(10000));
-    EXPECT_EQ(WaitForDialog(program.Id(), kDialogCaption, 0), nullptr);
+    bool dialogShown = false;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+          dialogShown = dialogShown || WaitForDialog(program->Id(), kDialogCaption, 0) != nullptr;
+          return !program->Running();
+        },
+        10000));
+    EXPECT_FALSE(dialogShown) << "the program ends without its dialog";
   }
 }
 

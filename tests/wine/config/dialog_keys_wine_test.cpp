@@ -125,7 +125,7 @@ TEST_F(DialogKeysWineTest, SecondStartRaisesTheFirstDialogAndEndsWithoutStoring)
   SetForegroundWindow(other);
   ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == other; }));
   const FILETIME before = LastWrite();
-  Program second(PackagePath(L"Lectavo_Config.exe"));
+  device::StartedProcess second(PackagePath(L"Lectavo_Config.exe"));
   ASSERT_TRUE(second.Started());
   EXPECT_TRUE(second.WaitForExit(15000)) << "the second start ends by itself";
   EXPECT_EQ(TopLevelWindows(second.Id()).size(), 0u) << "and shows nothing";

@@ -11,6 +11,7 @@
 #include "config/mapi_session.h"
 #include "platform/win32/win32_roles.h"
 #include "tests/wine/support/messaging_library.h"
+#include "tests/wine/support/paths.h"
 #include "tests/wine/support/ui_driver.h"
 
 namespace lectavo {

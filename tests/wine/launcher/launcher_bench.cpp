@@ -20,14 +20,14 @@ double Milliseconds(const FILETIME& time) {
 
 int main() {
   using namespace lectavo;
-  device::ClearSettings();
+  device::RemoveSettings();
   if (!device::Install(device::kService)) {
     std::printf("  cannot install the service stand-in\n");
     return 1;
   }
   device::PutSettings(0xE8323232, kWaitStartSeconds, 0);
   const ULONGLONG started = GetTickCount64();
-  device::StartedProcess launcher(device::PackageFile(device::kLauncher));
+  device::StartedProcess launcher(wine::PackagePath(device::kLauncher));
   Sleep(kWatchMs);
 
   FILETIME created, exited, kernel, user;
@@ -37,7 +37,7 @@ int main() {
   device::SetServiceEvent(kServiceQuitForGoodEvent);
   const bool ended = launcher.WaitForExit(kPollMs + 3000).has_value();
   device::Uninstall(device::kService);
-  device::ClearSettings();
+  device::RemoveSettings();
 
   if (!timed || !watching) {
     std::printf("  the launcher did not watch for five polls\n");

@@ -7,6 +7,7 @@
 
 #include "standins/service/service_control.h"
 #include "tests/wine/launcher/device.h"
+#include "tests/wine/support/ui_driver.h"
 
 namespace lectavo {
 namespace {
@@ -19,11 +20,11 @@ constexpr DWORD kPollMs = 17138;
 
 class LauncherWineTest : public ::testing::Test {
  protected:
-  void SetUp() override { device::ClearSettings(); }
+  void SetUp() override { device::RemoveSettings(); }
   void TearDown() override {
     // The service was started by the launcher, not by the test: it is asked to end.
     device::SetServiceEvent(kServiceQuitEvent);
-    device::ClearSettings();
+    device::RemoveSettings();
     device::Uninstall(device::kService);
   }
 };
@@ -32,7 +33,7 @@ TEST_F(LauncherWineTest, StartsTheServiceAfterTheDelayAndEndsWhenTheHeartbeatSay
   ASSERT_TRUE(device::Install(device::kService));
   device::PutSettings(kDefaultSpeak, 1, 0);
   const auto launched = steady_clock::now();
-  device::StartedProcess launcher(device::PackageFile(device::kLauncher));
+  device::StartedProcess launcher(wine::PackagePath(device::kLauncher));
   ASSERT_TRUE(launcher.Started());
 
   ASSERT_TRUE(
@@ -62,16 +63,15 @@ class MissingServiceWineTest : public LauncherWineTest,
 TEST_P(MissingServiceWineTest, ShowsTheFailureMessageAndGoesOnWatching) {
   device::Uninstall(device::kService);
   device::PutSettings(GetParam().speak, 1, 0);
-  device::StartedProcess launcher(device::PackageFile(device::kLauncher));
+  device::StartedProcess launcher(wine::PackagePath(device::kLauncher));
   ASSERT_TRUE(launcher.Started());
 
-  HWND box = nullptr;
-  ASSERT_TRUE(
-      device::WaitUntil([&] { return (box = device::FindMessageBox(launcher.Id())); }, 15000));
-  EXPECT_EQ(device::WindowText(box), L"Lectavo");
-  EXPECT_THAT(device::StaticTexts(box), ::testing::Contains(std::wstring(GetParam().message)));
+  const HWND box = wine::WaitForDialog(launcher.Id(), nullptr, 15000);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(wine::Text(box), L"Lectavo");
+  EXPECT_THAT(wine::Texts(box), ::testing::Contains(std::wstring(GetParam().message)));
 
-  device::PressOk(box);
+  wine::Click(GetDlgItem(box, IDOK));
   EXPECT_TRUE(device::WaitUntil([&] { return !IsWindow(box); }, 5000));
   EXPECT_TRUE(launcher.Running()) << "a failed start at start-up does not end the launcher";
 }

@@ -9,15 +9,11 @@ namespace {
 
 TEST(MonitorWineTest, IdlesUntilTerminatedByName) {
   ASSERT_TRUE(device::Install(device::kMonitor));
-  device::StartedProcess monitor(device::InstalledFile(device::kMonitor));
+  device::StartedProcess monitor(wine::ProgramFile(device::kMonitor));
   ASSERT_TRUE(monitor.Started());
   EXPECT_FALSE(monitor.WaitForExit(1000)) << "it idles";
 
-  ASSERT_EQ(device::ProcessIds(L"lectavo_monitor.exe"), std::vector<DWORD>{monitor.Id()});
-  const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, monitor.Id());
-  ASSERT_NE(process, nullptr);
-  EXPECT_TRUE(TerminateProcess(process, 0));
-  CloseHandle(process);
+  ASSERT_EQ(device::StopByName(L"lectavo_monitor.exe"), std::vector<DWORD>{monitor.Id()});
   EXPECT_EQ(monitor.WaitForExit(3000), 0u);
   device::Uninstall(device::kMonitor);
 }

@@ -13,12 +13,12 @@ using device::Alive;
 class ServiceWineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    device::ClearSettings();
+    device::RemoveSettings();
     ASSERT_TRUE(device::Install(device::kService));
   }
   void TearDown() override {
     device::SetServiceEvent(kServiceQuitEvent);
-    device::ClearSettings();
+    device::RemoveSettings();
     device::Uninstall(device::kService);
   }
 
@@ -32,7 +32,7 @@ class ServiceWineTest : public ::testing::Test {
 
 TEST_F(ServiceWineTest, StoresANewHeartbeatEveryFewSecondsAndEndsWhenAsked) {
   device::PutSettings(0xE8323232, 10, 0x7FFFFFFE);
-  device::StartedProcess service(device::InstalledFile(device::kService));
+  device::StartedProcess service(wine::ProgramFile(device::kService));
   ASSERT_TRUE(service.Started());
   EXPECT_EQ(NextBeat(0x7FFFFFFE), 0x80000000u) << "0x7FFFFFFF would end the launcher's watch";
   EXPECT_EQ(NextBeat(0x80000000), 0x80000001u);
@@ -44,11 +44,11 @@ TEST_F(ServiceWineTest, StoresANewHeartbeatEveryFewSecondsAndEndsWhenAsked) {
 
 TEST_F(ServiceWineTest, SecondCopyEndsAtOnceAndTheFirstBeatsOn) {
   device::PutSettings(0xE8323232, 10, 0);
-  device::StartedProcess first(device::InstalledFile(device::kService));
+  device::StartedProcess first(wine::ProgramFile(device::kService));
   const std::optional<DWORD> beat = NextBeat(0);
   ASSERT_TRUE(beat);
 
-  device::StartedProcess second(device::InstalledFile(device::kService));
+  device::StartedProcess second(wine::ProgramFile(device::kService));
   ASSERT_TRUE(second.Started());
   EXPECT_EQ(second.WaitForExit(3000), 0u);
   EXPECT_TRUE(first.Running());
@@ -59,13 +59,13 @@ TEST_F(ServiceWineTest, SecondCopyEndsAtOnceAndTheFirstBeatsOn) {
 TEST_F(ServiceWineTest, QuitForGoodStoresTheEndOfWatchingAndAFreshCopyBeatsAgain) {
   device::PutSettings(0xE8323232, 10, 0);
   {
-    device::StartedProcess service(device::InstalledFile(device::kService));
+    device::StartedProcess service(wine::ProgramFile(device::kService));
     ASSERT_TRUE(NextBeat(0));
     ASSERT_TRUE(device::SetServiceEvent(kServiceQuitForGoodEvent));
     EXPECT_EQ(service.WaitForExit(3000), 0u);
     EXPECT_EQ(Alive(), 0x7FFFFFFFu);
   }
-  device::StartedProcess again(device::InstalledFile(device::kService));
+  device::StartedProcess again(wine::ProgramFile(device::kService));
   EXPECT_EQ(NextBeat(0x7FFFFFFF), 0x80000000u) << "the events of the last run are past";
   EXPECT_TRUE(again.Running());
 }
@@ -73,18 +73,14 @@ TEST_F(ServiceWineTest, QuitForGoodStoresTheEndOfWatchingAndAFreshCopyBeatsAgain
 TEST_F(ServiceWineTest, TerminatedByNameWithoutNoticeAFreshCopyBeatsAgain) {
   device::PutSettings(0xE8323232, 10, 0);
   {
-    device::StartedProcess service(device::InstalledFile(device::kService));
+    device::StartedProcess service(wine::ProgramFile(device::kService));
     ASSERT_TRUE(NextBeat(0));
     // As the setup stops it: found by its lower-case name, terminated with exit code 0.
-    ASSERT_EQ(device::ProcessIds(L"lectavo_service.exe"), std::vector<DWORD>{service.Id()});
-    const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, service.Id());
-    ASSERT_NE(process, nullptr);
-    EXPECT_TRUE(TerminateProcess(process, 0));
-    CloseHandle(process);
+    ASSERT_EQ(device::StopByName(L"lectavo_service.exe"), std::vector<DWORD>{service.Id()});
     EXPECT_EQ(service.WaitForExit(3000), 0u);
   }
   const DWORD stopped = Alive().value_or(0);
-  device::StartedProcess fresh(device::InstalledFile(device::kService));
+  device::StartedProcess fresh(wine::ProgramFile(device::kService));
   EXPECT_TRUE(NextBeat(stopped)) << "the copy that was stopped does not count as running";
   EXPECT_TRUE(fresh.Running());
 }

@@ -7,123 +7,101 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/win32_roles.h"
-#include "settings/settings_store.h"
+#include "config/answer_page_controls.h"
+#include "config/answer_text_page_controls.h"
+#include "config/config_dialog_controls.h"
+#include "config/speak_page_controls.h"
+#include "settings/settings_record.h"
+#include "tests/wine/support/device.h"
+#include "tests/wine/support/paths.h"
+#include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/ui_driver.h"
 
 namespace lectavo {
 namespace {
 
+using namespace lectavo::device;
 using namespace lectavo::wine;
 
 const wchar_t* const kDialogCaption = L"  Lectavo";
-const wchar_t* const kKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
 const wchar_t* const kNoteFolder = L"C:\\ORBA-GMBH\\Lectavo";
 const wchar_t* const kNote = L"C:\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT";
-constexpr int kTabControl = 999;
 constexpr int kAnswerTab = 2;
 constexpr int kAnswerTextTab = 3;
 constexpr int kSpeakTab = 4;
 constexpr DWORD kEnglish = 1u << 22;
+// Fewer dark pixels than a short text draws at the dialog's font.
+constexpr int kTextPixels = 30;
 
-const std::string kDefaultNote =
-    "----\r\n"
-    "Email-Antwort wurde mit Lectavo im WAV-Format erstellt.\r\n"
-    "Datei ist im Anhang. Bitte WAV-Datei anh\xF6ren.\r\n"
-    "----\r\n"
-    "Email contents was provided with Lectavo in WAV-Format.\r\n"
-    "File is in the appendix. Please, listen to the wave-file.\r\n"
-    "----\r\n";
+// A text as Windows-1252 bytes, as the note is saved.
+std::string Ansi(const std::wstring& text) {
+  std::string bytes(text.size() * 2 + 1, '\0');
+  const int written =
+      WideCharToMultiByte(1252, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
+                          static_cast<int>(bytes.size()), nullptr, nullptr);
+  bytes.resize(static_cast<std::size_t>(written));
+  return bytes;
+}
 
 class PagesWineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+    RemoveSettings();
     CreateDirectoryW(L"C:\\ORBA-GMBH", nullptr);
     CreateDirectoryW(kNoteFolder, nullptr);
     DeleteFileW(kNote);
     RemoveDirectoryW(kNote);
   }
   void TearDown() override {
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+    RemoveSettings();
     DeleteFileW(kNote);
     RemoveDirectoryW(kNote);
   }
 
   // The install defaults as the setup writes them, with ValSpeak as given.
-  void PutRecord(DWORD speak) {
-    SettingsRecord record;
-    record.ValSpeak = speak;
-    record.ValUsedLang = kDefaultUsedLang;
-    record.ValWaitStart = kDefaultWaitStart;
-    record.ValAnswerTime = kDefaultAnswerTime;
-    std::u16string_view(u"C:\\Lectavo\\").copy(record.StrLangPath, 11);
-    ASSERT_EQ(store.SaveSettings(record), 0);
-    ASSERT_EQ(store.SaveLangPath(record), 0);
-  }
+  static void PutRecord(DWORD speak) { ASSERT_TRUE(PutInstallRecord(speak, L"C:\\Lectavo\\")); }
 
   static DWORD Dword(const wchar_t* name) {
-    DWORD value = 0xDEADBEEF;
-    DWORD size = sizeof value;
-    RegGetValueW(HKEY_LOCAL_MACHINE, kKey, name, RRF_RT_DWORD, nullptr, &value, &size);
-    return value;
-  }
-
-  static std::wstring Text(const wchar_t* name) {
-    wchar_t value[300] = {};
-    DWORD size = sizeof value;
-    RegGetValueW(HKEY_LOCAL_MACHINE, kKey, name, RRF_RT_REG_SZ, nullptr, value, &size);
-    return value;
+    return ReadDword(kSettingsKey, name).value_or(0xDEADBEEF);
   }
 
   // The note file's bytes; "<none>" when it cannot be read.
-  static std::string NoteBytes() {
-    HANDLE file = CreateFileW(kNote, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<none>";
-    std::string bytes(8192, '\0');
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-  }
+  static std::string NoteBytes() { return Content(kNote).value_or("<none>"); }
 
   // Shows the page of this tab once the program's dialog is there; nullptr when it did not
   // come. A loaded machine can take long over the first window of a run.
-  HWND OpenPage(Program& program, int tab) {
+  HWND OpenPage(StartedProcess& program, int tab) {
     HWND dialog = WaitForDialog(program.Id(), kDialogCaption, 30000);
     if (dialog == nullptr) return nullptr;
-    SelectTab(FindControl(dialog, kTabControl), tab);
+    SelectTab(FindControl(dialog, kTabControlId), tab);
     return dialog;
   }
 
-  static void Confirm(HWND dialog, Program& program) {
+  static void Confirm(HWND dialog, StartedProcess& program) {
     Click(GetDlgItem(dialog, IDOK));
     EXPECT_TRUE(program.WaitForExit(10000));
   }
-
-  Win32Registry registry;
-  SettingsStore store{registry};
 };
 
 TEST_F(PagesWineTest, TypedSpeedIsStoredHalvedAndChosenLanguageInValUsedLang) {
   PutRecord(kDefaultSpeak | (1u << 15));
-  Program program(PackagePath(L"Lectavo_Config.exe"));
+  StartedProcess program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = OpenPage(program, kSpeakTab);
   ASSERT_NE(dialog, nullptr);
-  HWND speed = FindControl(dialog, 1008);
+  HWND speed = FindControl(dialog, kSpeedId);
   ASSERT_NE(speed, nullptr);
   EXPECT_EQ(wine::Text(speed), L"100");
-  EXPECT_EQ(wine::Text(FindControl(dialog, 1019)), L"Tonhöhe (50..200)");
-  HWND languages = FindControl(dialog, 1011);
+  EXPECT_EQ(wine::Text(FindControl(dialog, kPitchLabelId)), L"Tonhöhe (50..200)");
+  HWND languages = FindControl(dialog, kSpeechLanguageId);
   EXPECT_EQ(SendMessageW(languages, CB_GETCOUNT, 0, 0), 15);
   EXPECT_EQ(SendMessageW(languages, CB_GETCURSEL, 0, 0), 0);
   SendMessageW(speed, EM_SETSEL, 0, -1);
   Type(speed, L"1557");  // the fourth digit does not fit
   EXPECT_EQ(wine::Text(speed), L"155");
   ChooseItem(languages, 10);
-  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_speak_de.bmp"));
+  EXPECT_GT(
+      DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_speak_de.bmp"), dialog, speed), 0)
+      << "the typed speed is drawn";
   Confirm(dialog, program);
   EXPECT_EQ(Dword(L"ValSpeak"), SpeedHalf.Set(kDefaultSpeak | (1u << 15), 77));
   EXPECT_EQ(Dword(L"ValUsedLang"), 651u);
@@ -131,38 +109,45 @@ TEST_F(PagesWineTest, TypedSpeedIsStoredHalvedAndChosenLanguageInValUsedLang) {
 
 TEST_F(PagesWineTest, AnswerBoxesAddressAndTimeReachTheRegistry) {
   PutRecord(kDefaultSpeak | kEnglish);
-  Program program(PackagePath(L"Lectavo_Config.exe"));
+  StartedProcess program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = OpenPage(program, kAnswerTab);
   ASSERT_NE(dialog, nullptr);
-  ASSERT_NE(FindControl(dialog, 1025), nullptr);
-  EXPECT_EQ(wine::Text(FindControl(dialog, 1000)), L" Activating answer to e-mail");
-  HWND time = FindControl(dialog, 1023);
+  ASSERT_NE(FindControl(dialog, kAnswerOriginalId), nullptr);
+  EXPECT_EQ(wine::Text(FindControl(dialog, kAnswerOnId)), L" Activating answer to e-mail");
+  HWND time = FindControl(dialog, kAnswerTimeId);
   EXPECT_EQ(SendMessageW(time, CB_GETCURSEL, 0, 0), 2);
-  Click(FindControl(dialog, 1000));
-  Click(FindControl(dialog, 1025));
-  Type(FindControl(dialog, 1008), L"copy@example.org");
+  Click(FindControl(dialog, kAnswerOnId));
+  Click(FindControl(dialog, kAnswerOriginalId));
+  Type(FindControl(dialog, kAddressId), L"copy@example.org");
   ChooseItem(time, 9);
-  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_answer_en.bmp"));
+  EXPECT_GT(DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_answer_en.bmp"), dialog,
+                         FindControl(dialog, kAnswerOnId)),
+            kTextPixels);
   Confirm(dialog, program);
   EXPECT_EQ(Dword(L"ValSpeak"), kDefaultSpeak | kEnglish | (1u << 23) | (1u << 25));
-  EXPECT_EQ(Text(L"StrAddressCC"), L"copy@example.org");
+  EXPECT_EQ(ReadText(kSettingsKey, L"StrAddressCC"), L"copy@example.org");
   EXPECT_EQ(Dword(L"ValAnswerTime"), 10u);
 }
 
 TEST_F(PagesWineTest, SaveButtonWritesTheNoteWithCrLfAndClosesNothing) {
   PutRecord(kDefaultSpeak);
-  Program program(PackagePath(L"Lectavo_Config.exe"));
+  StartedProcess program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = OpenPage(program, kAnswerTextTab);
   ASSERT_NE(dialog, nullptr);
-  HWND note = FindControl(dialog, 1008);
+  HWND note = FindControl(dialog, kNoteFieldId);
   ASSERT_NE(note, nullptr);
-  HWND save = GetDlgItem(GetParent(note), IDOK);
+  HWND save = GetDlgItem(GetParent(note), kSaveNoteId);
   ASSERT_NE(save, nullptr);
   EXPECT_EQ(wine::Text(save), L"Antworttext speichern");
-  EXPECT_TRUE(SaveBuildScreenshot(dialog, L"lectavo_config_answer_text_de.bmp"));
+  EXPECT_GT(
+      DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_answer_text_de.bmp"), dialog, save),
+      kTextPixels);
 
   Click(save);
-  EXPECT_EQ(NoteBytes(), kDefaultNote) << "the default note, byte for byte";
+  const std::wstring shown = wine::Text(note);
+  EXPECT_NE(shown.find(L"Bitte WAV-Datei anhören.\r\n----\r\n"), std::wstring::npos)
+      << "the default note, its lines ending in CR LF";
+  EXPECT_EQ(NoteBytes(), Ansi(shown)) << "the note as shown, byte for byte in Windows-1252";
 
   // Enter starts a new line, stored as CR LF.
   SendMessageW(note, EM_SETSEL, 0, -1);
@@ -181,15 +166,15 @@ TEST_F(PagesWineTest, SaveButtonWritesTheNoteWithCrLfAndClosesNothing) {
 TEST_F(PagesWineTest, NoteThatCannotBeCreatedIsReportedAndKeptInTheField) {
   PutRecord(kDefaultSpeak | kEnglish);
   ASSERT_TRUE(CreateDirectoryW(kNote, nullptr)) << "a folder in the note's place";
-  Program program(PackagePath(L"Lectavo_Config.exe"));
+  StartedProcess program(PackagePath(L"Lectavo_Config.exe"));
   HWND dialog = OpenPage(program, kAnswerTextTab);
   ASSERT_NE(dialog, nullptr);
-  HWND note = FindControl(dialog, 1008);
+  HWND note = FindControl(dialog, kNoteFieldId);
   ASSERT_NE(note, nullptr);
   HWND page = GetParent(note);
   // Posted: the message box holds the click until it is closed.
-  PostMessageW(page, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(page, IDOK)));
+  PostMessageW(page, WM_COMMAND, MAKEWPARAM(kSaveNoteId, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(page, kSaveNoteId)));
   HWND box = WaitForDialog(program.Id(), L"Lectavo");
   ASSERT_NE(box, nullptr);
   const std::vector<std::wstring> texts = Texts(box);

@@ -9,17 +9,18 @@
 #include "platform/win32/win32_roles.h"
 #include "setup/setup_entry_points.h"
 #include "tests/wine/support/device.h"
+#include "tests/wine/support/installer.h"
+#include "tests/wine/support/paths.h"
+#include "tests/wine/support/settings_record.h"
 
 namespace lectavo {
 namespace {
 
 using namespace device;
+using wine::kProgramFolder;
 
-const std::wstring kPackageName = L"ORBA-GMBH Lectavo";
 const std::wstring kTestPackage = L"\\LectavoTestPackage";
 const std::wstring kCard = L"\\Storage Card\\Lectavo";
-const std::wstring kProgramFolder = L"\\ORBA-GMBH\\Lectavo";
-const std::wstring kSettingsKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
 const std::wstring kTodayItemKey = L"SOFTWARE\\Microsoft\\Today\\Items\\\"ORBToday\"";
 const std::wstring kAppKey = L"SOFTWARE\\Apps\\ORBA-GMBH Lectavo";
 const std::string kVoice = "German voice data of the test";
@@ -76,7 +77,7 @@ class SetupWineTest : public ::testing::Test {
   // until the real prompts exist, a prompt of the test's own.
   static void StartAfresh() {
     Clean();
-    CopyTree(HostPath(LECTAVO_PACKAGE_DIR), kTestPackage);
+    CopyTree(wine::PackageFolder(), kTestPackage);
     Write(kTestPackage + L"\\GER_W.pil", kVoice);
     if (!Exists(kTestPackage + L"\\VoiceCommand")) {
       CreateDirectoryW((kTestPackage + L"\\VoiceCommand").c_str(), nullptr);
@@ -84,7 +85,22 @@ class SetupWineTest : public ::testing::Test {
     }
   }
 
+  // An installation starts the launcher, which starts the service: they hold their files.
+  static void EndStartedPrograms() {
+    for (const wchar_t* program :
+         {L"Lectavo_Start.exe", L"Lectavo_Service.exe", L"Lectavo_Monitor.exe"}) {
+      for (DWORD id : ProcessIds(program)) {
+        if (const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+          TerminateProcess(process, 1);
+          WaitForSingleObject(process, 5000);
+          CloseHandle(process);
+        }
+      }
+    }
+  }
+
   static void Clean() {
+    EndStartedPrograms();
     for (const wchar_t* tree : {L"\\Storage Card", L"\\ORBA-GMBH", L"\\Program Files\\Lectavo",
                                 L"\\LectavoTestPackage"}) {
       RemoveTree(tree);
@@ -98,13 +114,8 @@ class SetupWineTest : public ::testing::Test {
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Init", L"Depend90");
   }
 
-  static int RunInstaller(const std::wstring& arguments) {
-    return RunAndPump(HostPath(LECTAVO_INSTALLER), arguments);
-  }
-
   static int Install(const std::wstring& folder) {
-    return RunInstaller(L"install \"" + kTestPackage + L"\"" +
-                        (folder.empty() ? L"" : L" \"" + folder + L"\""));
+    return wine::InstallPackage(kTestPackage, folder);
   }
 
   // The package's program files: its top-level files but the voice, the description and the
@@ -148,9 +159,8 @@ class SetupWineTest : public ::testing::Test {
   std::vector<HANDLE> started;
 };
 
-TEST_F(SetupWineTest, SetupLibraryExportsTheFourCallsByNameAndEachReturnsZero) {
-  const HMODULE library =
-      LoadLibraryW((HostPath(LECTAVO_PACKAGE_DIR) + L"\\Lectavo_Setup.dll").c_str());
+TEST_F(SetupWineTest, SetupLibraryExportsTheFourCallsByNameAndEachAnswersAsTheInstallerExpects) {
+  const HMODULE library = LoadLibraryW(wine::PackagePath(L"Lectavo_Setup.dll").c_str());
   ASSERT_NE(library, nullptr);
   const auto* base = reinterpret_cast<const BYTE*>(library);
   const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(
@@ -171,8 +181,10 @@ TEST_F(SetupWineTest, SetupLibraryExportsTheFourCallsByNameAndEachReturnsZero) {
   const auto uninstallInit = Export<UninstallInitCall>(library, "Uninstall_Init");
   const auto uninstallExit = Export<UninstallExitCall>(library, "Uninstall_Exit");
   EXPECT_EQ(installInit(nullptr, TRUE, FALSE, kCard.c_str()), codeINSTALL_INIT_CONTINUE);
-  EXPECT_EQ(installExit(nullptr, nullptr, 1, 2, 3, 4, 5), codeINSTALL_EXIT_DONE)
+  EXPECT_EQ(installExit(nullptr, nullptr, 1, 0, 3, 4, 5), codeINSTALL_EXIT_DONE)
       << "without a folder only the Today screen is refreshed";
+  EXPECT_EQ(installExit(nullptr, kCard.c_str(), 0, 2, 0, 0, 0), codeINSTALL_EXIT_UNINSTALL)
+      << "files the installer could not copy: the installation is to be undone";
   EXPECT_EQ(uninstallInit(nullptr, nullptr), codeUNINSTALL_INIT_CONTINUE);
   EXPECT_EQ(uninstallExit(nullptr), codeUNINSTALL_EXIT_DONE);
   FreeLibrary(library);
@@ -279,7 +291,7 @@ TEST_F(SetupWineTest, UninstallStopsTheProgramsAndLeavesTheSettings) {
   const HANDLE monitor = StartMonitor();
   settingChanges.clear();
 
-  ASSERT_EQ(RunInstaller(L"uninstall \"" + kPackageName + L"\""), 0);
+  ASSERT_EQ(wine::UninstallPackage(), 0);
 
   ExpectEndedWithZero(monitor);
   EXPECT_EQ(ValuesOf(kSettingsKey), settings);
@@ -291,8 +303,10 @@ TEST_F(SetupWineTest, UninstallStopsTheProgramsAndLeavesTheSettings) {
       << "the installed prompts are removed; the voice the setup placed stays";
   EXPECT_FALSE(Exists(kCard + L"\\VoiceCommand")) << "a folder the installation made and emptied";
   EXPECT_EQ(Names(kProgramFolder), ProgramFiles()) << "moved programs are the setup's to keep";
-  ExpectOneTodayRefresh();
-  EXPECT_EQ(RunInstaller(L"uninstall \"" + kPackageName + L"\""), 1) << "not installed now";
+  // One to let go of the Today item before anything is removed, one after the removal.
+  EXPECT_EQ(std::count(settingChanges.begin(), settingChanges.end(), WPARAM{0xF2}), 2)
+      << testing::PrintToString(settingChanges);
+  EXPECT_EQ(wine::UninstallPackage(), 1) << "not installed now";
 }
 
 TEST_F(SetupWineTest, BrokenPackageIsRefusedBeforeAnythingIsMade) {

@@ -36,12 +36,6 @@ void CollectFiles(const std::wstring& root, const std::wstring& relative,
 
 }  // namespace
 
-std::wstring HostPath(const char* unixPath) {
-  std::wstring path = L"Z:";
-  for (const char* c = unixPath; *c != '\0'; ++c) path += *c == '/' ? L'\\' : wchar_t(*c);
-  return path;
-}
-
 bool Exists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -134,6 +128,16 @@ std::optional<std::wstring> ReadText(const std::wstring& key, const std::wstring
   return text;
 }
 
+std::optional<DWORD> ReadDword(const std::wstring& key, const std::wstring& name) {
+  const auto value = ReadValue(key, name);
+  if (!value || value->type != REG_DWORD || value->bytes.size() != sizeof(DWORD)) {
+    return std::nullopt;
+  }
+  DWORD number = 0;
+  std::copy(value->bytes.begin(), value->bytes.end(), reinterpret_cast<BYTE*>(&number));
+  return number;
+}
+
 std::vector<std::pair<std::wstring, Value>> ValuesOf(const std::wstring& key) {
   std::vector<std::pair<std::wstring, Value>> values;
   HKEY opened = nullptr;
@@ -157,20 +161,20 @@ std::vector<std::pair<std::wstring, Value>> ValuesOf(const std::wstring& key) {
 
 bool KeyExists(const std::wstring& key) {
   HKEY opened = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
-    return false;
-  }
-  RegCloseKey(opened);
-  return true;
+  const bool exists =
+      RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &opened) == ERROR_SUCCESS;
+  if (exists) RegCloseKey(opened);
+  return exists;
 }
 
-void WriteDword(const std::wstring& key, const std::wstring& name, DWORD value) {
-  RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), name.c_str(), REG_DWORD, &value, sizeof value);
+bool WriteDword(const std::wstring& key, const std::wstring& name, DWORD value) {
+  return RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), name.c_str(), REG_DWORD, &value,
+                         sizeof value) == ERROR_SUCCESS;
 }
 
-void WriteText(const std::wstring& key, const std::wstring& name, const std::wstring& text) {
-  RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), name.c_str(), REG_SZ, text.c_str(),
-                  static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+bool WriteText(const std::wstring& key, const std::wstring& name, const std::wstring& text) {
+  return RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), name.c_str(), REG_SZ, text.c_str(),
+                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 int RunAndPump(const std::wstring& program, const std::wstring& arguments) {
@@ -223,19 +227,40 @@ std::vector<DWORD> ProcessIds(const wchar_t* exeName) {
 
 int CountProcesses(const wchar_t* exeName) { return static_cast<int>(ProcessIds(exeName).size()); }
 
-std::vector<DWORD> ChildrenOf(DWORD parentId) {
+std::vector<DWORD> ChildrenOf(DWORD parentId, const wchar_t* exeName) {
   std::vector<DWORD> ids;
   ForEachProcess([&](const PROCESSENTRY32W& entry) {
-    if (entry.th32ParentProcessID == parentId) ids.push_back(entry.th32ProcessID);
+    if (entry.th32ParentProcessID == parentId &&
+        (exeName == nullptr || lstrcmpiW(entry.szExeFile, exeName) == 0)) {
+      ids.push_back(entry.th32ProcessID);
+    }
   });
   return ids;
+}
+
+bool WaitForEnd(DWORD processId, DWORD timeoutMs) {
+  const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+  if (process == nullptr) return true;
+  const bool ended = WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended;
+}
+
+void EndProcess(DWORD processId) {
+  if (const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId)) {
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+  }
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   const ULONGLONG until = GetTickCount64() + timeoutMs;
   while (!condition()) {
     if (GetTickCount64() >= until) return false;
-    Sleep(50);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
   return true;
 }

@@ -11,9 +11,6 @@
 
 namespace lectavo::device {
 
-// A build path of the host as Wine reaches it (drive Z:).
-std::wstring HostPath(const char* unixPath);
-
 bool Exists(const std::wstring& path);
 std::optional<std::string> Content(const std::wstring& path);
 void Write(const std::wstring& path, const std::string& bytes);
@@ -32,11 +29,13 @@ struct Value {
 };
 std::optional<Value> ReadValue(const std::wstring& key, const std::wstring& name);
 std::optional<std::wstring> ReadText(const std::wstring& key, const std::wstring& name);
+std::optional<DWORD> ReadDword(const std::wstring& key, const std::wstring& name);
 // Every value of a key by name; empty when the key is missing.
 std::vector<std::pair<std::wstring, Value>> ValuesOf(const std::wstring& key);
 bool KeyExists(const std::wstring& key);
-void WriteDword(const std::wstring& key, const std::wstring& name, DWORD value);
-void WriteText(const std::wstring& key, const std::wstring& name, const std::wstring& text);
+// False when the value could not be written.
+bool WriteDword(const std::wstring& key, const std::wstring& name, DWORD value);
+bool WriteText(const std::wstring& key, const std::wstring& name, const std::wstring& text);
 
 // Runs a program with the arguments and waits for its end while the calling thread answers
 // its windows' messages; the exit code, or -1 when it does not end within a minute.
@@ -46,10 +45,17 @@ int RunAndPump(const std::wstring& program, const std::wstring& arguments);
 // the setup finds the programs it stops.
 std::vector<DWORD> ProcessIds(const wchar_t* exeName);
 int CountProcesses(const wchar_t* exeName);
-// Ids of the running processes that the given process started.
-std::vector<DWORD> ChildrenOf(DWORD parentId);
+// Ids of the running processes that the given process started; only those of that
+// executable name, letter case ignored, when exeName is given.
+std::vector<DWORD> ChildrenOf(DWORD parentId, const wchar_t* exeName = nullptr);
+// Waits for the end of a process this test did not start by handle; true when it has ended
+// (or is gone) within timeoutMs.
+bool WaitForEnd(DWORD processId, DWORD timeoutMs);
+// Terminates a process by its id and waits for its end.
+void EndProcess(DWORD processId);
 
-// Checks condition every 50 ms; false when it still fails after timeoutMs.
+// Checks condition until it holds, answering the calling thread's own windows meanwhile;
+// false when it still fails after timeoutMs.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
 // A program this test started, by its full path and without a command line. One that still

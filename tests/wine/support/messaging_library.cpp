@@ -4,13 +4,14 @@
 
 #include "standins/messaging/message_stores.h"
 #include "tests/wine/support/device.h"
+#include "tests/wine/support/paths.h"
 
 namespace lectavo::device {
 namespace {
 
 // Under the name the device's library is built with: the programs must look for that one.
 std::wstring InSystemFolder() {
-  const std::wstring built = HostPath(LECTAVO_MESSAGING_LIBRARY);
+  const std::wstring built = wine::HostPath(LECTAVO_MESSAGING_LIBRARY);
   wchar_t folder[MAX_PATH];
   const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
   return std::wstring(folder, length) + built.substr(built.rfind(L'\\'));
@@ -19,7 +20,7 @@ std::wstring InSystemFolder() {
 }  // namespace
 
 bool InstallMessagingLibrary() {
-  return InstallAsMessagingLibrary(HostPath(LECTAVO_MESSAGING_LIBRARY));
+  return InstallAsMessagingLibrary(wine::HostPath(LECTAVO_MESSAGING_LIBRARY));
 }
 
 bool InstallAsMessagingLibrary(const std::wstring& library) {

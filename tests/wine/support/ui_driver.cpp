@@ -5,13 +5,6 @@
 namespace lectavo::wine {
 namespace {
 
-// Wine maps the host's root to drive Z:.
-std::wstring HostPath(const std::string& path) {
-  std::wstring out = L"Z:";
-  for (char c : path) out += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-  return out;
-}
-
 std::wstring ClassName(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);
@@ -36,44 +29,12 @@ BOOL CALLBACK CollectChildren(HWND window, LPARAM lParam) {
   return TRUE;
 }
 
+}  // namespace
+
 std::vector<HWND> Descendants(HWND root) {
   std::vector<HWND> all;
   EnumChildWindows(root, CollectChildren, reinterpret_cast<LPARAM>(&all));
   return all;
-}
-
-}  // namespace
-
-std::wstring PackagePath(const std::wstring& file) {
-  return HostPath(LECTAVO_BUILD_DIR "/package/") + file;
-}
-
-std::wstring BuildPath(const std::wstring& relative) {
-  return HostPath(LECTAVO_BUILD_DIR "/") + relative;
-}
-
-Program::Program(const std::wstring& path) {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  std::wstring commandLine = L"\"" + path + L"\"";
-  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info_)) {
-    info_ = {};
-  }
-}
-
-Program::~Program() {
-  if (!Started()) return;
-  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-    TerminateProcess(info_.hProcess, 1);
-    WaitForSingleObject(info_.hProcess, 5000);
-  }
-  CloseHandle(info_.hThread);
-  CloseHandle(info_.hProcess);
-}
-
-bool Program::WaitForExit(DWORD milliseconds) {
-  return Started() && WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0;
 }
 
 std::vector<HWND> TopLevelWindows(DWORD processId) {
@@ -111,14 +72,6 @@ void ChooseItem(HWND combo, int index) {
   SendMessageW(combo, CB_SETCURSEL, index, 0);
   SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(combo));
-}
-
-void ClickLine(HWND list, int index) {
-  const auto height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
-  const auto top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
-  const LPARAM point = MAKELPARAM(4, (index - top) * height + height / 2);
-  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  SendMessageW(list, WM_LBUTTONUP, 0, point);
 }
 
 void SelectTab(HWND tab, int index) { SendMessageW(tab, TCM_SETCURFOCUS, index, 0); }
@@ -190,55 +143,13 @@ std::vector<std::wstring> TabCaptions(HWND tab) {
   return captions;
 }
 
-bool SaveBuildScreenshot(HWND window, const std::wstring& name) {
-  CreateDirectoryW(BuildPath(L"screenshots").c_str(), nullptr);
-  return SaveScreenshot(window, BuildPath(L"screenshots\\" + name));
-}
-
-bool SaveScreenshot(HWND window, const std::wstring& path) {
+Screenshot SaveBuildScreenshot(HWND window, const std::wstring& name) {
   SetForegroundWindow(window);
   RedrawWindow(window, nullptr, nullptr,
                RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-  Sleep(300);
-  RECT r;
-  if (!GetWindowRect(window, &r)) return false;
-  const int width = r.right - r.left;
-  const int height = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, old);
-
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof header;
-  header.biWidth = width;
-  header.biHeight = height;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  header.biCompression = BI_RGB;
-  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  std::vector<char> pixels(stride * static_cast<DWORD>(height));
-  const int lines = GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
-                              reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  if (lines != height) return false;
-
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof header;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (out == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  bool ok = WriteFile(out, &file, sizeof file, &written, nullptr) &&
-            WriteFile(out, &header, sizeof header, &written, nullptr) &&
-            WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
-  CloseHandle(out);
-  return ok;
+  Sleep(300);  // the program repaints in its own thread
+  const Screenshot shot = Capture(window);
+  return SaveToBuild(shot, name) ? shot : Screenshot{};
 }
 
 }  // namespace lectavo::wine

@@ -1,6 +1,6 @@
-// Drives a real program under Wine as a user would: start it from the package folder, find
-// its windows by process id and its controls by id, click, type, choose, select tabs, read
-// what is shown, and take screenshots into the build folder.
+// Drives a real program's windows under Wine by message: find its windows by process id and
+// its controls by id, click, type, choose, select tabs, read what is shown, and save
+// screenshots into the build folder. Real keyboard and mouse input: user_input.h.
 #pragma once
 
 #include <windows.h>
@@ -8,34 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/support/screen_pixels.h"
+
 namespace lectavo::wine {
-
-// A file of the package folder, and a path below the build folder, as Wine sees them.
-std::wstring PackagePath(const std::wstring& file);
-std::wstring BuildPath(const std::wstring& relative);
-
-// A program started by the test; the destructor ends it, by its handle, if it still runs.
-class Program {
- public:
-  explicit Program(const std::wstring& path);
-  ~Program();
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
-
-  bool Started() const { return info_.hProcess != nullptr; }
-  DWORD Id() const { return info_.dwProcessId; }
-  HANDLE Process() const { return info_.hProcess; }
-  bool WaitForExit(DWORD milliseconds);
-
- private:
-  PROCESS_INFORMATION info_{};
-};
 
 // The first visible top-level dialog of the process whose caption is caption (any caption
 // when null); nullptr after timeout.
 HWND WaitForDialog(DWORD processId, const wchar_t* caption, DWORD timeoutMilliseconds = 10000);
 // Every visible top-level window of the process.
 std::vector<HWND> TopLevelWindows(DWORD processId);
+// Every window below root.
+std::vector<HWND> Descendants(HWND root);
 // The control with this id anywhere below root; nullptr when there is none.
 HWND FindControl(HWND root, int id);
 
@@ -44,8 +27,6 @@ void Click(HWND button);
 void Type(HWND edit, const std::wstring& text);
 // A line chosen from a combo box's list.
 void ChooseItem(HWND combo, int index);
-// A mouse click on a list box line; a multiple-selection list toggles it and notifies.
-void ClickLine(HWND list, int index);
 // A click on a tab: moves the focus to it, which selects it and notifies the parent.
 void SelectTab(HWND tab, int index);
 // Asks the window to close, as its close box does.
@@ -61,9 +42,9 @@ std::vector<std::wstring> ListLines(HWND list);
 std::vector<int> SelectedLines(HWND list);
 std::vector<std::wstring> TabCaptions(HWND tab);
 
-// The window as shown on the screen, as a 24-bit BMP file; false on failure.
-bool SaveScreenshot(HWND window, const std::wstring& path);
-// The same into the build's screenshots folder, by file name.
-bool SaveBuildScreenshot(HWND window, const std::wstring& name);
+// The window brought to the front, redrawn and captured as the screen shows it, and saved by
+// file name into the build's screenshots folder; the capture, for checks of what it shows
+// (empty when it could not be taken or saved).
+Screenshot SaveBuildScreenshot(HWND window, const std::wstring& name);
 
 }  // namespace lectavo::wine

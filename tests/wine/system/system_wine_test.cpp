@@ -1,7 +1,7 @@
-// One device, everything real: the installer installs the package, the start-up entry runs
-// the launcher, which starts the reading service; the Today screen shows the item; a spoken
-// command switches reading off; taps open the configuration program; uninstall stops the
-// programs. The programs meet only through the settings in the registry, and the last
+// One device, everything real: the installer installs the package and runs its start-up
+// entry, the launcher, which starts the reading service; the Today screen shows the item; a
+// spoken command switches reading off; taps open the configuration program; uninstall stops
+// the programs. The programs meet only through the settings in the registry, and the last
 // saver wins.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -14,39 +14,30 @@
 #include <utility>
 #include <vector>
 
+#include "config/read_page_controls.h"
 #include "tests/wine/support/device.h"
-#include "tests/wine/support/screen_pixels.h"
+#include "tests/wine/support/installer.h"
+#include "tests/wine/support/paths.h"
+#include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/sound_trace.h"
+#include "tests/wine/support/today_screen.h"
 #include "tests/wine/support/ui_driver.h"
+#include "tests/wine/support/user_input.h"
 
 namespace lectavo {
 namespace {
 
 using namespace device;
-using wine::Capture;
-using wine::Screenshot;
+using wine::HostPath;
+using wine::kProgramFolder;
 
-const std::wstring kPackageName = L"ORBA-GMBH Lectavo";
 const std::wstring kDefaultFolder = L"\\Program Files\\Lectavo";
-const std::wstring kProgramFolder = L"\\ORBA-GMBH\\Lectavo";
-const std::wstring kSettingsKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
 const wchar_t kConfigCaption[] = L"  Lectavo";
-constexpr int kReadOnBox = 1000;
 constexpr DWORD kInstallSpeak = 0xE8323232;
 constexpr DWORD kReadOn = 1u << 27;
 constexpr DWORD kAnswerOn = 1u << 23;
-constexpr DWORD kEndOfWatching = 0x7FFFFFFF;
-constexpr DWORD kLauncherPollMs = 17138;
 
-std::optional<DWORD> Setting(const wchar_t* name) {
-  const auto value = ReadValue(kSettingsKey, name);
-  if (!value || value->type != REG_DWORD || value->bytes.size() != sizeof(DWORD)) {
-    return std::nullopt;
-  }
-  DWORD number = 0;
-  std::copy(value->bytes.begin(), value->bytes.end(), reinterpret_cast<BYTE*>(&number));
-  return number;
-}
+std::optional<DWORD> Setting(const wchar_t* name) { return ReadDword(kSettingsKey, name); }
 
 DWORD Speak() { return Setting(L"ValSpeak").value_or(0); }
 
@@ -64,44 +55,24 @@ wine::TracedRun RunVoiceCommand(const std::wstring& program) {
   return wine::RunWithSoundTrace(kProgramFolder + L"\\" + program + L".exe");
 }
 
-bool Running(DWORD processId) {
-  const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-  if (process == nullptr) return false;
-  const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-  CloseHandle(process);
-  return running;
-}
-
-bool WaitForEnd(DWORD processId, DWORD timeoutMs) {
-  const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-  if (process == nullptr) return true;
-  const bool ended = WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
-  CloseHandle(process);
-  return ended;
-}
-
-void EndProcess(DWORD processId) {
-  if (const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId)) {
-    TerminateProcess(process, 1);
-    WaitForSingleObject(process, 5000);
-    CloseHandle(process);
-  }
-}
-
 class SystemWineTest : public ::testing::Test {
  protected:
   void SetUp() override { ForgetLectavo(); }
 
   void TearDown() override {
-    // Only what this test started goes: the launcher, the Today screen, and whatever they
-    // started in turn (service, monitor, configuration program), found by parent id.
-    for (StartedProcess* parent : {launcher.get(), host.get()}) {
-      if (parent == nullptr) continue;
-      TerminateProcess(parent->Process(), 1);
-      WaitForSingleObject(parent->Process(), 5000);
-      for (DWORD child : ChildrenOf(parent->Id())) EndProcess(child);
+    // Only what this test caused goes: the launcher the installer started, the Today screen,
+    // and whatever they started in turn (service, monitor, configuration program), found by
+    // parent id.
+    if (launcher != 0) {
+      const std::vector<DWORD> children = ChildrenOf(launcher);
+      EndProcess(launcher);
+      for (DWORD child : children) EndProcess(child);
     }
-    launcher.reset();
+    if (host) {
+      TerminateProcess(host->Process(), 1);
+      WaitForSingleObject(host->Process(), 5000);
+      for (DWORD child : ChildrenOf(host->Id())) EndProcess(child);
+    }
     host.reset();
     ForgetLectavo();
   }
@@ -115,83 +86,30 @@ class SystemWineTest : public ::testing::Test {
     DeleteFileW(L"\\Windows\\AppMgr\\ORBA-GMBH Lectavo.dat");
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Today\\Items");
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, (L"SOFTWARE\\Apps\\" + kPackageName).c_str());
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, (L"SOFTWARE\\Apps\\" + wine::kPackageName).c_str());
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Init", L"Launch90");
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Init", L"Depend90");
   }
 
-  static int RunInstaller(const std::wstring& arguments) {
-    return RunAndPump(HostPath(LECTAVO_INSTALLER), arguments);
-  }
-
-  // Running processes of that program that the given process started.
-  static std::vector<DWORD> StartedBy(DWORD parent, const wchar_t* exeName) {
-    std::vector<DWORD> found;
-    const std::vector<DWORD> named = ProcessIds(exeName);
-    for (DWORD child : ChildrenOf(parent)) {
-      if (std::find(named.begin(), named.end(), child) != named.end()) found.push_back(child);
-    }
-    return found;
-  }
-
-  HWND TodayScreen() const {
-    for (HWND window : wine::TopLevelWindows(host->Id())) {
-      wchar_t name[32] = {};
-      GetClassNameW(window, name, 32);
-      if (std::wstring(name) == L"TodayScreen") return window;
-    }
-    return nullptr;
-  }
-
-  HWND LectavoItem() const {
-    return screen == nullptr ? nullptr
-                             : FindWindowExW(screen, nullptr, L"Lectavo Service", nullptr);
-  }
-
-  // Pixels of the item's icon drawn at (x, 2) that match, on a capture of the Today screen.
-  int CountInIcon(const Screenshot& shot, int x, bool (*matches)(DWORD)) const {
-    RECT screenRect{};
-    RECT itemRect{};
-    GetWindowRect(screen, &screenRect);
-    GetWindowRect(item, &itemRect);
-    const int left = itemRect.left - screenRect.left + x;
-    const int top = itemRect.top - screenRect.top + 2;
-    int count = 0;
-    for (int y = top; y < top + 16 && y < shot.height; ++y) {
-      for (int column = left; column < left + 16 && column < shot.width; ++column) {
-        count += matches(shot.At(column, y));
-      }
-    }
-    return count;
-  }
-
+  // What the Today screen shows of the item now.
   bool ShowsLoudspeaker() const {
-    const Screenshot shot = Capture(screen);
-    return CountInIcon(shot, 2, wine::IsYellow) > 60 && CountInIcon(shot, 22, wine::IsDark) > 20 &&
-           CountInIcon(shot, 22, wine::IsRed) == 0;
+    return wine::ShowsLoudspeaker(wine::Capture(screen), screen, item);
   }
-
   bool ShowsCrossedOutLoudspeaker() const {
-    const Screenshot shot = Capture(screen);
-    return CountInIcon(shot, 2, wine::IsYellow) > 60 && CountInIcon(shot, 22, wine::IsRed) > 30;
+    return wine::ShowsCrossedOutLoudspeaker(wine::Capture(screen), screen, item);
   }
 
   // A real tap on the empty rest of the item's line; the configuration program it starts.
   DWORD TapItemForConfig() {
-    const std::vector<DWORD> before = StartedBy(host->Id(), L"Lectavo_Config.exe");
+    const std::vector<DWORD> before = ChildrenOf(host->Id(), L"Lectavo_Config.exe");
     SetForegroundWindow(screen);
     RECT rect{};
     GetWindowRect(item, &rect);
-    SetCursorPos(rect.left + 120, rect.top + 15);
-    INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    if (SendInput(2, clicks, sizeof(INPUT)) != 2) return 0;
+    if (!wine::ClickAt({rect.left + 120, rect.top + 15})) return 0;
     DWORD config = 0;
     WaitUntil(
         [&] {
-          for (DWORD id : StartedBy(host->Id(), L"Lectavo_Config.exe")) {
+          for (DWORD id : ChildrenOf(host->Id(), L"Lectavo_Config.exe")) {
             if (std::find(before.begin(), before.end(), id) == before.end()) config = id;
           }
           return config != 0;
@@ -200,12 +118,15 @@ class SystemWineTest : public ::testing::Test {
     return config;
   }
 
-  static void SaveShot(HWND window, const std::wstring& name) {
-    CreateDirectoryW(wine::BuildPath(L"screenshots").c_str(), nullptr);
-    EXPECT_TRUE(wine::SaveScreenshot(window, wine::BuildPath(L"screenshots\\" + name)));
+  // The Today screen saved as a screenshot; whether it shows the item as the user sees it
+  // with reading on or off.
+  bool SavedShowing(bool readingOn, const std::wstring& name) const {
+    const wine::Screenshot shot = wine::SaveBuildScreenshot(screen, name);
+    return readingOn ? wine::ShowsLoudspeaker(shot, screen, item)
+                     : wine::ShowsCrossedOutLoudspeaker(shot, screen, item);
   }
 
-  std::unique_ptr<StartedProcess> launcher;
+  DWORD launcher = 0;
   std::unique_ptr<StartedProcess> host;
   HWND screen = nullptr;
   HWND item = nullptr;
@@ -214,22 +135,27 @@ class SystemWineTest : public ::testing::Test {
 TEST_F(SystemWineTest, SpokenCommandTapsAndDialogMeetInTheRegistryFromInstallToUninstall) {
   const auto began = std::chrono::steady_clock::now();
 
+  // Settings an earlier installation left, with a launcher that waits one second; an install
+  // keeps a complete record.
+  WriteDword(kSettingsKey, L"ValSpeak", kInstallSpeak);
+  WriteDword(kSettingsKey, L"ValUsedLang", 1);
+  WriteText(kSettingsKey, L"StrAccounts", L"");
+  WriteDword(kSettingsKey, L"ValWaitStart", 1);
+
   // Install into the package's default folder; the programs are moved to the program folder.
-  ASSERT_EQ(RunInstaller(L"install \"" + HostPath(LECTAVO_PACKAGE_DIR) + L"\""), 0);
+  ASSERT_EQ(wine::InstallPackage(wine::PackageFolder()), 0);
   EXPECT_EQ(ReadText(kSettingsKey, L"StrLangPath"), kDefaultFolder + L"\\");
   EXPECT_EQ(Speak(), kInstallSpeak);
-  EXPECT_EQ(Setting(L"ValAlive"), 0u);
   ASSERT_TRUE(Exists(kDefaultFolder + L"\\VoiceCommand\\GER_VorlesenAus.WAV"));
 
-  // Device start: the start-up entry names the launcher, which waits ValWaitStart seconds
-  // and starts the reading service; the service's heartbeat moves on.
-  WriteDword(kSettingsKey, L"ValWaitStart", 1);
-  const std::optional<std::wstring> startUp = ReadText(L"Init", L"Launch90");
-  ASSERT_EQ(startUp, kProgramFolder + L"\\Lectavo_Start.exe");
-  launcher = std::make_unique<StartedProcess>(*startUp);
-  ASSERT_TRUE(launcher->Started());
+  // The installation ends with the device running: the installer has run the start-up entry,
+  // the launcher, which waits ValWaitStart seconds and starts the reading service; the
+  // service's heartbeat moves on.
+  EXPECT_EQ(ReadText(L"Init", L"Launch90"), kProgramFolder + L"\\Lectavo_Start.exe");
+  ASSERT_TRUE(WaitUntil([] { return ProcessIds(L"Lectavo_Start.exe").size() == 1; }, 5000));
+  launcher = ProcessIds(L"Lectavo_Start.exe")[0];
   ASSERT_TRUE(WaitUntil(
-      [&] { return StartedBy(launcher->Id(), L"Lectavo_Service.exe").size() == 1; }, 10000))
+      [&] { return ChildrenOf(launcher, L"Lectavo_Service.exe").size() == 1; }, 10000))
       << "the launcher starts the service after one second";
   DWORD beat = 0;
   ASSERT_TRUE(WaitUntil([&] { return (beat = Setting(L"ValAlive").value_or(0)) != 0; }, 5000));
@@ -239,12 +165,13 @@ TEST_F(SystemWineTest, SpokenCommandTapsAndDialogMeetInTheRegistryFromInstallToU
   // The Today screen loads the registered item, which starts the monitor and shows reading on.
   host = std::make_unique<StartedProcess>(HostPath(LECTAVO_TODAY_HOST));
   ASSERT_TRUE(host->Started());
-  ASSERT_TRUE(WaitUntil([&] { return (screen = TodayScreen()) != nullptr; }, 10000));
-  ASSERT_TRUE(WaitUntil([&] { return (item = LectavoItem()) != nullptr; }, 5000));
+  ASSERT_TRUE(
+      WaitUntil([&] { return (screen = wine::FindTodayScreen(host->Id())) != nullptr; }, 10000));
+  ASSERT_TRUE(WaitUntil([&] { return (item = wine::FindLectavoItem(screen)) != nullptr; }, 5000));
   EXPECT_TRUE(
-      WaitUntil([&] { return StartedBy(host->Id(), L"Lectavo_Monitor.exe").size() == 1; }, 5000));
+      WaitUntil([&] { return ChildrenOf(host->Id(), L"Lectavo_Monitor.exe").size() == 1; }, 5000));
   EXPECT_TRUE(WaitUntil([&] { return ShowsLoudspeaker(); }, 5000)) << "reading is on";
-  SaveShot(screen, L"system_today_reading_on.bmp");
+  EXPECT_TRUE(SavedShowing(true, L"system_today_reading_on.bmp"));
 
   // The spoken command switches reading off, confirms it with its German prompt from the
   // installation folder, and the next refresh query repaints the item.
@@ -257,7 +184,7 @@ TEST_F(SystemWineTest, SpokenCommandTapsAndDialogMeetInTheRegistryFromInstallToU
   EXPECT_NE(readingOff.trace.find("Chunk Found ckid=data"), std::string::npos)
       << "the installed prompt was found and read as a WAV file";
   EXPECT_TRUE(WaitUntil([&] { return ShowsCrossedOutLoudspeaker(); }, 5000));
-  SaveShot(screen, L"system_today_reading_off.bmp");
+  EXPECT_TRUE(SavedShowing(false, L"system_today_reading_off.bmp"));
 
   // A tap opens the configuration program, which shows the record as the command left it;
   // reading switched on and confirmed with OK reaches the registry.
@@ -266,7 +193,7 @@ TEST_F(SystemWineTest, SpokenCommandTapsAndDialogMeetInTheRegistryFromInstallToU
     ASSERT_NE(config, 0u) << "a tap starts the configuration program";
     const HWND dialog = wine::WaitForDialog(config, kConfigCaption);
     ASSERT_NE(dialog, nullptr);
-    const HWND readOn = wine::FindControl(dialog, kReadOnBox);
+    const HWND readOn = wine::FindControl(dialog, kReadOnId);
     ASSERT_NE(readOn, nullptr) << "the Read page is shown first";
     EXPECT_EQ(wine::Text(readOn), L" Vorlesen aktivieren");
     EXPECT_EQ(wine::CheckState(readOn), BST_UNCHECKED);
@@ -292,28 +219,25 @@ TEST_F(SystemWineTest, SpokenCommandTapsAndDialogMeetInTheRegistryFromInstallToU
     EXPECT_EQ(Speak(), kInstallSpeak) << "the dialog's older record overwrites the command";
   }
 
-  // Uninstall stops every program of the product (a configuration program is open again) and
-  // leaves the settings; the Today screen drops the item.
+  // Uninstall stops every program of the product, the launcher too (a configuration program
+  // is open again), and leaves the settings; the Today screen drops the item.
   const DWORD openConfig = TapItemForConfig();
   ASSERT_NE(openConfig, 0u);
   ASSERT_NE(wine::WaitForDialog(openConfig, kConfigCaption), nullptr);
   const auto settings = SettingsButHeartbeat();
-  ASSERT_EQ(RunInstaller(L"uninstall \"" + kPackageName + L"\""), 0);
-  for (const wchar_t* program :
-       {L"Lectavo_Config.exe", L"Lectavo_Monitor.exe", L"Lectavo_Service.exe"}) {
+  ASSERT_EQ(wine::UninstallPackage(), 0);
+  for (const wchar_t* program : {L"Lectavo_Config.exe", L"Lectavo_Monitor.exe",
+                                 L"Lectavo_Start.exe", L"Lectavo_Service.exe"}) {
     EXPECT_TRUE(WaitUntil([&] { return CountProcesses(program) == 0; }, 3000))
         << testing::PrintToString(std::wstring(program)) << " still runs";
   }
   EXPECT_EQ(SettingsButHeartbeat(), settings);
   EXPECT_TRUE(Setting(L"ValAlive")) << "the heartbeat stays where the service left it";
-  EXPECT_TRUE(WaitUntil([&] { return LectavoItem() == nullptr; }, 5000));
-  EXPECT_TRUE(launcher->Running()) << "the launcher is no program the setup stops";
-
-  // The launcher stops watching for good at its next poll; the Today screen, without the
-  // item, runs on until the test ends it.
-  WriteDword(kSettingsKey, L"ValAlive", kEndOfWatching);
-  EXPECT_EQ(launcher->WaitForExit(kLauncherPollMs + 3000), 0u);
-  EXPECT_TRUE(Running(host->Id()));
+  EXPECT_TRUE(WaitUntil([&] { return wine::FindLectavoItem(screen) == nullptr; }, 5000));
+  EXPECT_TRUE(WaitForEnd(launcher, 3000)) << "the launcher would start the service again";
+  launcher = 0;
+  // The Today screen, without the item, runs on until the test ends it.
+  EXPECT_TRUE(host->Running());
 
   const auto seconds =
       std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - began);

@@ -50,7 +50,7 @@ class TodayLibraryWineTest : public ::testing::Test {
     UnregisterClassW(L"LibraryTestScreen", GetModuleHandleW(nullptr));
     CloseHandle(shellReady);
     // The monitors the item started belong to this test.
-    for (DWORD id : ChildrenOf(GetCurrentProcessId())) EndProcess(id);
+    for (DWORD id : device::ChildrenOf(GetCurrentProcessId())) device::EndProcess(id);
   }
 
   LRESULT Query(TODAYLISTITEM& record) {
@@ -113,8 +113,9 @@ TEST_F(TodayLibraryWineTest, ItemWindowAnswersTheScreensMessages) {
   GetClientRect(item, &rect);
   EXPECT_EQ(rect.right, 240);
   EXPECT_EQ(rect.bottom, 0);
-  EXPECT_TRUE(WaitFor(
-      [] { return !ChildrenOf(GetCurrentProcessId(), L"Lectavo_Monitor.exe").empty(); }, 5000))
+  EXPECT_TRUE(device::WaitUntil(
+      [] { return !device::ChildrenOf(GetCurrentProcessId(), L"Lectavo_Monitor.exe").empty(); },
+      5000))
       << "the item started the monitor";
 
   // No default processing: whatever the item does not handle answers 1, WM_DESTROY 0.

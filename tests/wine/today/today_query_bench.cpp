@@ -55,6 +55,7 @@ std::pair<double, double> MedianMicroseconds(First first, Second second) {
 
 int main() {
   using namespace lectavo::wine;
+  namespace device = lectavo::device;
   if (!PlacePrograms() || !PutSettings(kReadingOn)) {
     std::fprintf(stderr, "today_query_bench: cannot prepare the device folder\n");
     return 1;
@@ -74,10 +75,12 @@ int main() {
   }
   TODAYLISTITEM record{};
   record.hwndCustom = initialise(&record, screen);
-  WaitFor([] { return !ChildrenOf(GetCurrentProcessId(), L"Lectavo_Monitor.exe").empty(); }, 5000);
+  device::WaitUntil(
+      [] { return !device::ChildrenOf(GetCurrentProcessId(), L"Lectavo_Monitor.exe").empty(); },
+      5000);
 
   HKEY key = nullptr;
-  RegOpenKeyExW(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_QUERY_VALUE, &key);
+  RegOpenKeyExW(HKEY_LOCAL_MACHINE, device::kSettingsKey.c_str(), 0, KEY_QUERY_VALUE, &key);
   const auto [query, read] = MedianMicroseconds(
       [&] {
         SendMessageW(record.hwndCustom, WM_TODAYCUSTOM_QUERYREFRESHCACHE,
@@ -100,6 +103,6 @@ int main() {
   DestroyWindow(screen);
   FreeLibrary(library);
   CloseHandle(shellReady);
-  for (DWORD id : ChildrenOf(GetCurrentProcessId())) EndProcess(id);
+  for (DWORD id : device::ChildrenOf(GetCurrentProcessId())) device::EndProcess(id);
   return 0;
 }

@@ -11,6 +11,7 @@
 
 #include "device_control/recorded_sound.h"
 #include "tests/wine/support/device.h"
+#include "tests/wine/support/paths.h"
 #include "tests/wine/support/sound_trace.h"
 
 namespace lectavo {
@@ -19,8 +20,6 @@ namespace {
 const wchar_t kKeyPath[] = L"SOFTWARE\\ORBA-GMBH\\Lectavo\\";
 constexpr DWORD kEnglish = 1u << 22;
 const std::string kRecording = LECTAVO_RECORDING;
-
-std::wstring PackageFolder() { return device::HostPath(LECTAVO_PACKAGE_DIR); }
 
 void PutRecord(DWORD speak, const std::wstring& langPath) {
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
@@ -40,8 +39,9 @@ struct Recorded {
 
 Recorded RunRecorded(const wchar_t* program) {
   Recorded recorded;
-  recorded.run = wine::RunWithSoundTrace(PackageFolder() + L"\\" + program + L".exe", kRecording);
-  const auto bytes = device::Content(device::HostPath(kRecording.c_str()));
+  recorded.run =
+      wine::RunWithSoundTrace(wine::PackageFolder() + L"\\" + program + L".exe", kRecording);
+  const auto bytes = device::Content(wine::HostPath(kRecording.c_str()));
   EXPECT_TRUE(bytes && !bytes->empty()) << "nothing was recorded at all:\n" << recorded.run.trace;
   if (bytes) recorded.heard = Listen(RawSamples(*bytes, 22050));
   return recorded;
@@ -80,11 +80,11 @@ class PromptHeardWineTest : public ::testing::TestWithParam<HeardCase> {
 
 TEST_P(PromptHeardWineTest, TheChosenPromptSoundsForItsWholeLength) {
   const HeardCase& c = GetParam();
-  const std::wstring prompt = PackageFolder() + L"\\VoiceCommand\\" + c.prompt;
+  const std::wstring prompt = wine::PackageFolder() + L"\\VoiceCommand\\" + c.prompt;
   const auto wav = WavSamples(device::Content(prompt).value_or(""));
   ASSERT_TRUE(wav) << "the packaged prompt is a 16-bit mono WAV file";
   const Heard own = Listen(*wav);
-  PutRecord(c.speak, PackageFolder() + L"\\");
+  PutRecord(c.speak, wine::PackageFolder() + L"\\");
 
   const Recorded recorded = RunRecorded(c.program);
 
@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(EveryProgramInBothLanguages, PromptHeardWineTest,
                          });
 
 TEST(PromptMissingWineTest, NothingIsHeard) {
-  const std::wstring empty = device::HostPath(LECTAVO_EMPTY_DIR) + L"\\";
+  const std::wstring empty = wine::HostPath(LECTAVO_EMPTY_DIR) + L"\\";
   CreateDirectoryW(empty.c_str(), nullptr);
   PutRecord(0xE8323232, empty);
 

@@ -14,20 +14,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/support/paths.h"
+#include "tests/wine/support/settings_record.h"
+
 namespace {
 
 // Pairs with prompts take seconds each; those without take a fraction.
 constexpr int kHeardPairs = 15;
 constexpr int kSilentPairs = 21;
-const wchar_t kKeyPath[] = L"SOFTWARE\\ORBA-GMBH\\Lectavo\\";
 constexpr DWORD kReadingOn = 0xE8323232;
-
-// Wine shows the host's root as drive Z:.
-std::wstring WindowsPath(const wchar_t* unixPath) {
-  std::wstring path = std::wstring(L"Z:") + unixPath;
-  std::replace(path.begin(), path.end(), L'/', L'\\');
-  return path;
-}
 
 double Now() {
   LARGE_INTEGER frequency;
@@ -86,24 +81,8 @@ double WavSeconds(const std::wstring& path) {
 
 // A whole record with reading on, whose prompts lie in folder.
 void PutRecord(const std::wstring& folder) {
-  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
-  HKEY key = nullptr;
-  RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
-  auto dword = [&](const wchar_t* name, DWORD value) {
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
-  };
-  auto text = [&](const wchar_t* name, const std::wstring& value) {
-    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   DWORD((value.size() + 1) * sizeof(wchar_t)));
-  };
-  dword(L"ValSpeak", kReadingOn);
-  dword(L"ValUsedLang", 1);
-  text(L"StrAccounts", L"");
-  dword(L"ValWaitStart", 10);
-  dword(L"ValAnswerTime", 3);
-  text(L"StrAddressCC", L"");
-  text(L"StrLangPath", folder + L"\\");
-  RegCloseKey(key);
+  lectavo::device::RemoveSettings();
+  lectavo::device::PutInstallRecord(kReadingOn, folder + L"\\");
 }
 
 struct Pairs {
@@ -126,9 +105,9 @@ bool MeasurePairs(const std::wstring& package, const std::wstring& folder, int c
     double fixedWork = 0;
     if (run % 4 < 2) {
       toggle = TimeRun(toggleProgram, L"");
-      fixedWork = TimeRun(WindowsPath(LECTAVO_FIXED_WORK), prompt);
+      fixedWork = TimeRun(lectavo::wine::HostPath(LECTAVO_FIXED_WORK), prompt);
     } else {
-      fixedWork = TimeRun(WindowsPath(LECTAVO_FIXED_WORK), prompt);
+      fixedWork = TimeRun(lectavo::wine::HostPath(LECTAVO_FIXED_WORK), prompt);
       toggle = TimeRun(toggleProgram, L"");
     }
     if (toggle < 0 || fixedWork < 0) return false;
@@ -154,8 +133,8 @@ void Report(const char* title, const char* name, const Pairs& pairs) {
 }  // namespace
 
 int wmain() {
-  const std::wstring package = WindowsPath(LECTAVO_PACKAGE_DIR);
-  const std::wstring noPrompts = WindowsPath(LECTAVO_NO_PROMPTS);
+  const std::wstring package = lectavo::wine::PackageFolder();
+  const std::wstring noPrompts = lectavo::wine::HostPath(LECTAVO_NO_PROMPTS);
   CreateDirectoryW(noPrompts.c_str(), nullptr);
   const std::wstring prompt = package + L"\\VoiceCommand\\GER_VorlesenAus.WAV";
   const double promptSeconds = WavSeconds(prompt);
@@ -183,7 +162,7 @@ int wmain() {
     std::fprintf(stderr, "toggle bench: cannot start the programs\n");
     return 1;
   }
-  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+  lectavo::device::RemoveSettings();
 
   std::printf("  Lectavo_VC_VorlesenAus and -Ein in turn, each run switching the option\n");
   Report("prompts played through the device's sound server", "prompts heard", heard);

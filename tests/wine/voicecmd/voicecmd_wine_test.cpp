@@ -11,72 +11,52 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/support/device.h"
+#include "tests/wine/support/paths.h"
+#include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/sound_trace.h"
 
 namespace {
 
+namespace device = lectavo::device;
+using lectavo::device::kSettingsKey;
 using lectavo::wine::AsTraced;
+using lectavo::wine::PackageFolder;
+using lectavo::wine::PackagePath;
 using lectavo::wine::Played;
 using lectavo::wine::Traced;
 using ToggleRun = lectavo::wine::TracedRun;
 
-const wchar_t kKeyPath[] = L"SOFTWARE\\ORBA-GMBH\\Lectavo\\";
 const std::vector<std::wstring> kOtherValues = {L"ValUsedLang",   L"StrAccounts",  L"ValWaitStart",
                                                 L"ValAnswerTime", L"StrAddressCC", L"StrLangPath"};
 
-// Wine shows the host's root as drive Z:.
-std::wstring PackageFolder() {
-  std::wstring path = std::wstring(L"Z:") + LECTAVO_PACKAGE_DIR;
-  std::replace(path.begin(), path.end(), L'/', L'\\');
-  return path;
-}
-
 class VoicecmdWineTest : public ::testing::Test {
  protected:
-  void SetUp() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH"); }
-  void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH"); }
+  void SetUp() override { device::RemoveSettings(); }
+  void TearDown() override { device::RemoveSettings(); }
 
-  static void Put(const wchar_t* name, DWORD type, const void* data, DWORD size) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-  }
   static void PutDword(const wchar_t* name, DWORD value) {
-    Put(name, REG_DWORD, &value, sizeof value);
+    ASSERT_TRUE(device::WriteDword(kSettingsKey, name, value));
   }
   static void PutText(const wchar_t* name, const std::wstring& text) {
-    Put(name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    ASSERT_TRUE(device::WriteText(kSettingsKey, name, text));
   }
   static void Remove(const wchar_t* name) {
-    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKeyPath, name);
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSettingsKey.c_str(), name);
   }
 
   // The bytes of a stored value followed by its type; empty when the value is absent.
   static std::vector<BYTE> Stored(const std::wstring& name) {
-    DWORD type = 0;
-    DWORD size = 0;
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type,
-                     nullptr, &size) != ERROR_SUCCESS) {
-      return {};
-    }
-    std::vector<BYTE> bytes(size + 1);
-    RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type,
-                 bytes.data(), &size);
-    bytes.resize(size);
-    bytes.push_back(static_cast<BYTE>(type));
+    const auto value = device::ReadValue(kSettingsKey, name);
+    if (!value) return {};
+    std::vector<BYTE> bytes = value->bytes;
+    bytes.push_back(static_cast<BYTE>(value->type));
     return bytes;
   }
   static DWORD Speak() {
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    EXPECT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, L"ValSpeak", RRF_RT_REG_DWORD, nullptr,
-                           &value, &size),
-              ERROR_SUCCESS);
-    return value;
+    const auto speak = device::ReadDword(kSettingsKey, L"ValSpeak");
+    EXPECT_TRUE(speak.has_value());
+    return speak.value_or(0);
   }
   static std::map<std::wstring, std::vector<BYTE>> Others() {
     std::map<std::wstring, std::vector<BYTE>> values;
@@ -98,8 +78,7 @@ class VoicecmdWineTest : public ::testing::Test {
   // Starts the packaged program by its file name, without arguments and with Wine's winmm
   // trace on, and waits for its end.
   static ToggleRun RunToggle(const std::wstring& name) {
-    return lectavo::wine::RunWithSoundTrace(std::wstring(LECTAVO_PACKAGE_DIR) + L"/" + name +
-                                            L".exe");
+    return lectavo::wine::RunWithSoundTrace(PackagePath(name + L".exe"));
   }
 
   static std::vector<std::string> Flags(const ToggleRun& run) {
@@ -180,8 +159,7 @@ TEST_F(VoicecmdWineTest, AbsentAnswerTimeAndAddressCCAreWrittenOnlyWithAChange) 
 TEST_F(VoicecmdWineTest, WithoutTheRecordNothingIsCreatedAndNothingPlays) {
   const ToggleRun run = RunToggle(L"Lectavo_VC_VorlesenEin");
   EXPECT_EQ(run.exitCode, 0u);
-  HKEY key = nullptr;
-  EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS);
+  EXPECT_FALSE(device::KeyExists(kSettingsKey));
   ExpectNothingPlayed(run);
 }
 

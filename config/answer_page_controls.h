@@ -1,0 +1,31 @@
+// The Answer page's control ids, shared by the page, its template and the tests, and its
+// texts in both dialog languages.
+#pragma once
+
+#include "config/page_language.h"
+
+namespace lectavo {
+
+inline constexpr int kAnswerOnId = 1000;
+inline constexpr int kAnswerNoteId = 1007;
+inline constexpr int kAnswerOriginalId = 1025;
+inline constexpr int kAddressLabelId = 1027;
+inline constexpr int kAddressId = 1008;
+inline constexpr int kAnswerTimeLabelId = 1028;
+inline constexpr int kAnswerTimeId = 1023;
+
+inline constexpr LanguageRow kAnswerOnText{kAnswerOnId, u" Antwort-eMail aktivieren",
+                                           u" Activating answer to e-mail"};
+inline constexpr LanguageRow kAnswerNoteText{kAnswerNoteId, u" Antwort-Hinweis beifügen",
+                                             u" Enclosing reference to answer"};
+inline constexpr LanguageRow kAnswerOriginalText{kAnswerOriginalId, u" ursprüngl. Text beifügen",
+                                                 u" Enclosing original text"};
+inline constexpr LanguageRow kAddressLabelText{kAddressLabelId, u"CC an", u"CC to"};
+inline constexpr LanguageRow kAnswerTimeLabelText{kAnswerTimeLabelId, u"max. Aufn.dauer [min]",
+                                                  u"Max. length of the\nanswer [min]"};
+
+// In the order the English texts are set.
+inline constexpr LanguageRow kAnswerPageTexts[] = {
+    kAnswerOnText, kAnswerOriginalText, kAnswerNoteText, kAddressLabelText, kAnswerTimeLabelText};
+
+}  // namespace lectavo

@@ -1,0 +1,34 @@
+// A complete settings record in the fake registry: every value, each one a test can choose.
+#pragma once
+
+#include <cstdint>
+
+#include "settings/settings_store.h"
+#include "tests/support/fake_registry.h"
+
+namespace lectavo::fake {
+
+struct RecordValues {
+  std::uint32_t speak = kDefaultSpeak;
+  std::uint32_t usedLang = 651;
+  WStringView accounts = u"Outlook\tFirma\t";
+  std::uint32_t waitStart = 25;
+  std::uint32_t answerTime = 7;
+  WStringView addressCC = u"copy@example.org";
+  WStringView langPath = u"\\Storage Card\\Lectavo\\";
+  std::uint32_t alive = 42;
+};
+
+inline void PutRecord(FakeRegistry& registry, const RecordValues& values) {
+  const WStringView key = kSettingsKey;
+  registry.PutDword(key, u"ValSpeak", values.speak);
+  registry.PutDword(key, u"ValUsedLang", values.usedLang);
+  registry.PutText(key, u"StrAccounts", values.accounts);
+  registry.PutDword(key, u"ValWaitStart", values.waitStart);
+  registry.PutDword(key, u"ValAnswerTime", values.answerTime);
+  registry.PutText(key, u"StrAddressCC", values.addressCC);
+  registry.PutText(key, u"StrLangPath", values.langPath);
+  registry.PutDword(key, u"ValAlive", values.alive);
+}
+
+}  // namespace lectavo::fake

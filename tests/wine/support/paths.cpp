@@ -1,0 +1,19 @@
+#include "tests/wine/support/paths.h"
+
+namespace lectavo::wine {
+
+std::wstring HostPath(const std::string& unixPath) {
+  std::wstring path = L"Z:";
+  for (char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+  return path;
+}
+
+std::wstring PackageFolder() { return HostPath(LECTAVO_BUILD_DIR "/package"); }
+
+std::wstring PackagePath(const std::wstring& file) { return PackageFolder() + L"\\" + file; }
+
+std::wstring BuildPath(const std::wstring& relative) {
+  return HostPath(LECTAVO_BUILD_DIR "/") + relative;
+}
+
+}  // namespace lectavo::wine

@@ -1,0 +1,22 @@
+// Where the Wine tests find things: host paths as Wine reaches them, the build's package
+// folder and its other outputs, and the device's program folder.
+#pragma once
+
+#include <string>
+
+namespace lectavo::wine {
+
+// A path of the host as Wine reaches it through drive Z:, with backslashes.
+std::wstring HostPath(const std::string& unixPath);
+// The build's package folder, and a file in it.
+std::wstring PackageFolder();
+std::wstring PackagePath(const std::wstring& file);
+// A path below the build folder.
+std::wstring BuildPath(const std::wstring& relative);
+
+// The device's program folder, as the device names it (on the current drive: the prefix's C:),
+// and a file in it.
+inline const std::wstring kProgramFolder = L"\\ORBA-GMBH\\Lectavo";
+inline std::wstring ProgramFile(const std::wstring& name) { return kProgramFolder + L"\\" + name; }
+
+}  // namespace lectavo::wine

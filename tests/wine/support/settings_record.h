@@ -1,0 +1,21 @@
+// The product's settings in the prefix's registry, as the Wine tests put them there.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace lectavo::device {
+
+inline const std::wstring kSettingsKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
+
+// What every program reads at its start: ValSpeak, ValUsedLang 1, an empty StrAccounts and
+// ValWaitStart; false when a value could not be written.
+bool PutStartSettings(DWORD speak, DWORD waitStartSeconds);
+// The whole record as the setup writes it at installation, ValSpeak as given; StrLangPath is
+// left out when langPath is empty.
+bool PutInstallRecord(DWORD speak, const std::wstring& langPath);
+// The whole ORBA-GMBH key, with every setting in it.
+void RemoveSettings();
+
+}  // namespace lectavo::device

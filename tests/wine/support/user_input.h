@@ -1,0 +1,38 @@
+// Input as a user gives it to a program's windows under Wine: the keyboard focus, keys, key
+// chords, mouse clicks on a control or a list line; each waits, for a bounded time, until what
+// it gives has arrived where that can be seen. Works on another process's windows as on the
+// test's own.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <initializer_list>
+
+namespace lectavo::wine {
+
+// The window that has the keyboard focus in the thread of window; nullptr when none has.
+HWND FocusedWindow(HWND window);
+// Moves the focus to control in its program's own thread, as the dialog manager does
+// (WM_NEXTDLGCTL posted to its dialog); whether the focus got there.
+bool Focus(HWND control);
+// A key pressed and released at control, which should have the focus (see Focus): posted, so
+// it passes the program's dialog loop as a typed key does.
+bool PressKey(HWND control, WORD key);
+// A chord such as Shift+Tab as real input, the keys pressed in order and released in reverse,
+// with window's dialog brought to the front first: posted keys leave the modifiers' state
+// unchanged.
+bool PressChord(HWND window, std::initializer_list<WORD> keys);
+
+// A left click at a point of the screen, as real mouse input.
+bool ClickAt(POINT screenPoint);
+// A left click in the middle of control. When arrived does not hold within a while, the click
+// is given once more: under a virtual desktop the first click on a freshly shown window of
+// another process is sometimes lost. Only for clicks a second one cannot undo once the first
+// has arrived. Whether arrived holds in the end.
+bool ClickControl(HWND control, const std::function<bool()>& arrived);
+// A mouse click on a line of a list box, found from its top line and line height: a
+// multiple-selection list toggles the line and notifies. Whether the line's selection changed.
+bool ClickLine(HWND list, int index);
+
+}  // namespace lectavo::wine
