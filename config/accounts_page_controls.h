@@ -6,8 +6,10 @@
 
 namespace lectavo {
 
-inline constexpr int kAccountListId = 1006;
-inline constexpr int kAccountHintId = 1014;
+enum AccountsPageControl : int {
+  kAccountListId = 1006,
+  kAccountHintId = 1014,
+};
 
 inline constexpr LanguageRow kAccountHintText{
     kAccountHintId,

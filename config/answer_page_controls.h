@@ -6,13 +6,15 @@
 
 namespace lectavo {
 
-inline constexpr int kAnswerOnId = 1000;
-inline constexpr int kAnswerNoteId = 1007;
-inline constexpr int kAnswerOriginalId = 1025;
-inline constexpr int kAddressLabelId = 1027;
-inline constexpr int kAddressId = 1008;
-inline constexpr int kAnswerTimeLabelId = 1028;
-inline constexpr int kAnswerTimeId = 1023;
+enum AnswerPageControl : int {
+  kAnswerOnId = 1000,
+  kAnswerNoteId = 1007,
+  kAnswerOriginalId = 1025,
+  kAddressLabelId = 1027,
+  kAddressId = 1008,
+  kAnswerTimeLabelId = 1028,
+  kAnswerTimeId = 1023,
+};
 
 inline constexpr LanguageRow kAnswerOnText{kAnswerOnId, u" Antwort-eMail aktivieren",
                                            u" Activating answer to e-mail"};

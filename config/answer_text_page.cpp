@@ -10,16 +10,6 @@
 namespace lectavo {
 namespace {
 
-constexpr char kDefaultNote[] =
-    "----\r\n"
-    "Email-Antwort wurde mit Lectavo im WAV-Format erstellt.\r\n"
-    "Datei ist im Anhang. Bitte WAV-Datei anh\xF6ren.\r\n"
-    "----\r\n"
-    "Email contents was provided with Lectavo in WAV-Format.\r\n"
-    "File is in the appendix. Please, listen to the wave-file.\r\n"
-    "----\r\n";
-static_assert(sizeof kDefaultNote - 1 == 238);
-
 constexpr int kBufferSize = kAnswerTextLength + 1;
 constexpr WChar kCaption[] = u"Lectavo";
 
@@ -50,7 +40,7 @@ void AnswerTextPage::ReadNote(char* note) {
   Files& files = platform_.files;
   const Handle file = files.OpenForReading(path_);
   if (file == kInvalidHandle) {
-    std::memcpy(note, kDefaultNote, sizeof kDefaultNote);
+    std::memcpy(note, kDefaultAnswerNote, sizeof kDefaultAnswerNote);
     return;
   }
   std::uint32_t total = 0;
@@ -67,7 +57,7 @@ void AnswerTextPage::ReadNote(char* note) {
   files.CloseFile(file);
   // A file that cannot be read counts as one that cannot be opened.
   if (failed) {
-    std::memcpy(note, kDefaultNote, sizeof kDefaultNote);
+    std::memcpy(note, kDefaultAnswerNote, sizeof kDefaultAnswerNote);
     return;
   }
   note[total] = '\0';

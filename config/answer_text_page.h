@@ -15,6 +15,16 @@ extern const DialogTemplate kAnswerTextPageTemplate;
 inline constexpr WChar kAnswerTextPath[] = u"\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT";
 // What the page reads of the file and what its field holds.
 inline constexpr int kAnswerTextLength = 2047;
+// The note the page shows and saves when its file cannot be read.
+inline constexpr char kDefaultAnswerNote[] =
+    "----\r\n"
+    "Email-Antwort wurde mit Lectavo im WAV-Format erstellt.\r\n"
+    "Datei ist im Anhang. Bitte WAV-Datei anh\xF6ren.\r\n"
+    "----\r\n"
+    "Email contents was provided with Lectavo in WAV-Format.\r\n"
+    "File is in the appendix. Please, listen to the wave-file.\r\n"
+    "----\r\n";
+static_assert(sizeof kDefaultAnswerNote - 1 == 238);
 
 class AnswerTextPage final : public Dialog {
  public:

@@ -7,9 +7,11 @@
 
 namespace lectavo {
 
-inline constexpr int kNoteFieldId = 1008;
-// The dialog's OK id: the page takes it over to save.
-inline constexpr int kSaveNoteId = kIdOkButton;
+enum AnswerTextPageControl : int {
+  kNoteFieldId = 1008,
+  // The dialog's OK id: the page takes it over to save.
+  kSaveNoteId = kIdOkButton,
+};
 
 inline constexpr LanguageRow kSaveNoteText{kSaveNoteId, u"Antworttext speichern",
                                            u"Save text for answer"};

@@ -6,8 +6,8 @@
 #include "platform/win32/win32_roles.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  lectavo::Win32Registry registry;
-  lectavo::Win32Files files;
+  lectavo::Registry& registry = lectavo::SystemRegistry();
+  lectavo::Files& files = lectavo::SystemFiles();
   lectavo::Win32CodePage codePage;
   lectavo::Win32UserInterface userInterface;
   lectavo::Win32WindowSystem windows(reinterpret_cast<lectavo::Handle>(instance));

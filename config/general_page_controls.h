@@ -6,9 +6,11 @@
 
 namespace lectavo {
 
-inline constexpr int kDialogLanguageId = 1023;
-inline constexpr int kWaitStartLabelId = 1024;
-inline constexpr int kWaitStartId = 1008;
+enum GeneralPageControl : int {
+  kDialogLanguageId = 1023,
+  kWaitStartLabelId = 1024,
+  kWaitStartId = 1008,
+};
 
 inline constexpr LanguageRow kWaitStartLabelText{
     kWaitStartLabelId, u"Wartezeit n. Neustart (1..99s)", u"Wait after restart (1..99 sec)"};

@@ -6,11 +6,13 @@
 
 namespace lectavo {
 
-inline constexpr int kReadOnId = 1000;
-inline constexpr int kReadUnaskedId = 1001;
-inline constexpr int kReadSenderId = 1002;
-inline constexpr int kReadSubjectId = 1003;
-inline constexpr int kReadContentsId = 1004;
+enum ReadPageControl : int {
+  kReadOnId = 1000,
+  kReadUnaskedId = 1001,
+  kReadSenderId = 1002,
+  kReadSubjectId = 1003,
+  kReadContentsId = 1004,
+};
 
 inline constexpr LanguageRow kReadOnText{kReadOnId, u" Vorlesen aktivieren", u" Activate reading"};
 inline constexpr LanguageRow kReadUnaskedText{kReadUnaskedId, u" ohne Nachfrage vorlesen",

@@ -6,15 +6,17 @@
 
 namespace lectavo {
 
-inline constexpr int kSpeedLabelId = 1018;
-inline constexpr int kSpeedId = 1008;
-inline constexpr int kPitchLabelId = 1019;
-inline constexpr int kPitchId = 1009;
-inline constexpr int kVolumeLabelId = 1020;
-inline constexpr int kVolumeId = 1010;
-inline constexpr int kSpeechLanguageLabelId = 1021;
-inline constexpr int kSpeechLanguageId = 1011;
-inline constexpr int kMaleVoiceId = 1005;
+enum SpeakPageControl : int {
+  kSpeedLabelId = 1018,
+  kSpeedId = 1008,
+  kPitchLabelId = 1019,
+  kPitchId = 1009,
+  kVolumeLabelId = 1020,
+  kVolumeId = 1010,
+  kSpeechLanguageLabelId = 1021,
+  kSpeechLanguageId = 1011,
+  kMaleVoiceId = 1005,
+};
 
 inline constexpr LanguageRow kSpeedLabelText{kSpeedLabelId, u"Sprachgeschwindigkeit (20..500)",
                                              u"Speed (20..500)"};

@@ -29,7 +29,7 @@ lectavo::WString Text(const wchar_t* argument) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  lectavo::Win32Registry registry;
+  lectavo::Registry& registry = lectavo::SystemRegistry();
   lectavo::Win32CodePage codePage;
   lectavo::SettingsStore store(registry);
 

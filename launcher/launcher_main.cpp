@@ -5,8 +5,8 @@
 #include "platform/win32/win32_roles.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  lectavo::Win32Registry registry;
-  lectavo::Win32Processes processes;
+  lectavo::Registry& registry = lectavo::SystemRegistry();
+  lectavo::Processes& processes = lectavo::SystemProcesses();
   lectavo::Win32Power power;
   lectavo::Win32UserInterface userInterface;
   lectavo::Win32Clock clock;

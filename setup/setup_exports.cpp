@@ -28,7 +28,7 @@ extern "C" {
 
 codeINSTALL_INIT Install_Init(HWND, BOOL, BOOL, LPCWSTR) {
   Guarded([] {
-    lectavo::Win32Processes processes;
+    lectavo::Processes& processes = lectavo::SystemProcesses();
     lectavo::InstallInit(processes);
   });
   return codeINSTALL_INIT_CONTINUE;
@@ -38,8 +38,8 @@ codeINSTALL_EXIT Install_Exit(HWND, LPCWSTR installFolder, WORD, WORD failedFile
                               WORD) {
   bool complete = false;
   const bool ran = Guarded([&] {
-    lectavo::Win32Registry registry;
-    lectavo::Win32Files files;
+    lectavo::Registry& registry = lectavo::SystemRegistry();
+    lectavo::Files& files = lectavo::SystemFiles();
     lectavo::Win32UserInterface userInterface;
     complete =
         lectavo::InstallExit(registry, files, userInterface, Folder(installFolder), failedFiles);
@@ -50,7 +50,7 @@ codeINSTALL_EXIT Install_Exit(HWND, LPCWSTR installFolder, WORD, WORD failedFile
 
 codeUNINSTALL_INIT Uninstall_Init(HWND, LPCWSTR) {
   Guarded([] {
-    lectavo::Win32Processes processes;
+    lectavo::Processes& processes = lectavo::SystemProcesses();
     lectavo::UninstallInit(processes);
   });
   return codeUNINSTALL_INIT_CONTINUE;

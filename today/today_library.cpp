@@ -38,8 +38,8 @@ class KeptOpenNamedEvents final : public NamedEvents {
   HANDLE event_ = nullptr;
 };
 
-Win32Registry registry;
-Win32Processes processes;
+Registry& registry = SystemRegistry();
+Processes& processes = SystemProcesses();
 KeptOpenNamedEvents events;
 Win32UserInterface userInterface;
 TodayItem item{registry, processes, events, userInterface};

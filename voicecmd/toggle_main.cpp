@@ -6,7 +6,7 @@
 #include "voicecmd/voice_command_app.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  lectavo::Win32Registry registry;
+  lectavo::Registry& registry = lectavo::SystemRegistry();
   lectavo::Win32NamedMutexes mutexes;
   lectavo::Win32Clock clock;
   lectavo::Win32Sound sound;

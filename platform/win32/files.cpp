@@ -19,59 +19,66 @@ void CopyFound(const WIN32_FIND_DATAW& from, FindData* to) {
   std::copy(std::begin(from.cFileName), std::end(from.cFileName), to->fileName);
 }
 
+class Win32Files final : public Files {
+ public:
+  bool CreateFolder(WStringView path) override {
+    return CreateDirectoryW(ToApi(path).c_str(), nullptr) != FALSE;
+  }
+
+  Handle FindFirst(WStringView pattern, FindData* data) override {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW(ToApi(pattern).c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) CopyFound(found, data);
+    return FromHandle(search);
+  }
+
+  bool FindNext(Handle search, FindData* data) override {
+    WIN32_FIND_DATAW found{};
+    if (!FindNextFileW(AsHandle(search), &found)) return false;
+    CopyFound(found, data);
+    return true;
+  }
+
+  bool FindClose(Handle search) override { return ::FindClose(AsHandle(search)) != FALSE; }
+
+  bool Copy(WStringView from, WStringView to, bool failIfExists) override {
+    return CopyFileW(ToApi(from).c_str(), ToApi(to).c_str(), failIfExists) != FALSE;
+  }
+
+  bool Delete(WStringView path) override { return DeleteFileW(ToApi(path).c_str()) != FALSE; }
+
+  Handle OpenForReading(WStringView path) override {
+    return FromHandle(CreateFileW(ToApi(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  }
+
+  Handle CreateForWriting(WStringView path) override {
+    return FromHandle(CreateFileW(ToApi(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+  }
+
+  bool Read(Handle file, void* buffer, std::uint32_t count, std::uint32_t* read) override {
+    DWORD done = 0;
+    const bool ok = ReadFile(AsHandle(file), buffer, count, &done, nullptr) != FALSE;
+    *read = done;
+    return ok;
+  }
+
+  bool Write(Handle file, const void* data, std::uint32_t count, std::uint32_t* written) override {
+    DWORD done = 0;
+    const bool ok = WriteFile(AsHandle(file), data, count, &done, nullptr) != FALSE;
+    *written = done;
+    return ok;
+  }
+
+  bool CloseFile(Handle file) override { return CloseHandle(AsHandle(file)) != FALSE; }
+};
+
 }  // namespace
 
-bool Win32Files::CreateFolder(WStringView path) {
-  return CreateDirectoryW(ToApi(path).c_str(), nullptr) != FALSE;
+Files& SystemFiles() {
+  static Win32Files files;
+  return files;
 }
-
-Handle Win32Files::FindFirst(WStringView pattern, FindData* data) {
-  WIN32_FIND_DATAW found{};
-  const HANDLE search = FindFirstFileW(ToApi(pattern).c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) CopyFound(found, data);
-  return FromHandle(search);
-}
-
-bool Win32Files::FindNext(Handle search, FindData* data) {
-  WIN32_FIND_DATAW found{};
-  if (!FindNextFileW(AsHandle(search), &found)) return false;
-  CopyFound(found, data);
-  return true;
-}
-
-bool Win32Files::FindClose(Handle search) { return ::FindClose(AsHandle(search)) != FALSE; }
-
-bool Win32Files::Copy(WStringView from, WStringView to, bool failIfExists) {
-  return CopyFileW(ToApi(from).c_str(), ToApi(to).c_str(), failIfExists) != FALSE;
-}
-
-bool Win32Files::Delete(WStringView path) { return DeleteFileW(ToApi(path).c_str()) != FALSE; }
-
-Handle Win32Files::OpenForReading(WStringView path) {
-  return FromHandle(CreateFileW(ToApi(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-}
-
-Handle Win32Files::CreateForWriting(WStringView path) {
-  return FromHandle(CreateFileW(ToApi(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-}
-
-bool Win32Files::Read(Handle file, void* buffer, std::uint32_t count, std::uint32_t* read) {
-  DWORD done = 0;
-  const bool ok = ReadFile(AsHandle(file), buffer, count, &done, nullptr) != FALSE;
-  *read = done;
-  return ok;
-}
-
-bool Win32Files::Write(Handle file, const void* data, std::uint32_t count,
-                       std::uint32_t* written) {
-  DWORD done = 0;
-  const bool ok = WriteFile(AsHandle(file), data, count, &done, nullptr) != FALSE;
-  *written = done;
-  return ok;
-}
-
-bool Win32Files::CloseFile(Handle file) { return CloseHandle(AsHandle(file)) != FALSE; }
 
 }  // namespace lectavo

@@ -17,64 +17,72 @@ bool CopyEntry(const PROCESSENTRY32W& from, ProcessEntry* to) {
   return true;
 }
 
-}  // namespace
-
-bool Win32Processes::Start(WStringView path, ProcessInfo* info) {
-  // The desktop requires start-up information where the device takes none.
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  if (!CreateProcessW(ToApi(path).c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &started)) {
-    return false;
-  }
-  if (info == nullptr) {
-    // The device accepts no process record; the desktop always hands out the handles.
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
+class Win32Processes final : public Processes {
+ public:
+  bool Start(WStringView path, ProcessInfo* info) override {
+    // The desktop requires start-up information where the device takes none.
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(ToApi(path).c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started)) {
+      return false;
+    }
+    if (info == nullptr) {
+      // The device accepts no process record; the desktop always hands out the handles.
+      CloseHandle(started.hThread);
+      CloseHandle(started.hProcess);
+      return true;
+    }
+    info->process = reinterpret_cast<Handle>(started.hProcess);
+    info->thread = reinterpret_cast<Handle>(started.hThread);
+    info->processId = started.dwProcessId;
+    info->threadId = started.dwThreadId;
     return true;
   }
-  info->process = reinterpret_cast<Handle>(started.hProcess);
-  info->thread = reinterpret_cast<Handle>(started.hThread);
-  info->processId = started.dwProcessId;
-  info->threadId = started.dwThreadId;
-  return true;
-}
 
-Handle Win32Processes::Open(std::uint32_t access, std::uint32_t processId) {
-  return reinterpret_cast<Handle>(OpenProcess(access, FALSE, processId));
-}
+  Handle Open(std::uint32_t access, std::uint32_t processId) override {
+    return reinterpret_cast<Handle>(OpenProcess(access, FALSE, processId));
+  }
 
-bool Win32Processes::Terminate(Handle process, std::uint32_t exitCode) {
-  return TerminateProcess(AsHandle(process), exitCode) != FALSE;
-}
+  bool Terminate(Handle process, std::uint32_t exitCode) override {
+    return TerminateProcess(AsHandle(process), exitCode) != FALSE;
+  }
 
-std::uint32_t Win32Processes::Wait(Handle process, std::uint32_t timeoutMilliseconds) {
-  return WaitForSingleObject(AsHandle(process), timeoutMilliseconds);
-}
+  std::uint32_t Wait(Handle process, std::uint32_t timeoutMilliseconds) override {
+    return WaitForSingleObject(AsHandle(process), timeoutMilliseconds);
+  }
 
-bool Win32Processes::Close(Handle handle) { return CloseHandle(AsHandle(handle)) != FALSE; }
+  bool Close(Handle handle) override { return CloseHandle(AsHandle(handle)) != FALSE; }
 
-Handle Win32Processes::CreateSnapshot(std::uint32_t flags, std::uint32_t processId) {
-  const HANDLE snapshot = CreateToolhelp32Snapshot(flags, processId);
-  return snapshot == INVALID_HANDLE_VALUE ? kInvalidHandle : reinterpret_cast<Handle>(snapshot);
-}
+  Handle CreateSnapshot(std::uint32_t flags, std::uint32_t processId) override {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(flags, processId);
+    return snapshot == INVALID_HANDLE_VALUE ? kInvalidHandle : reinterpret_cast<Handle>(snapshot);
+  }
 
-bool Win32Processes::FirstProcess(Handle snapshot, ProcessEntry* entry) {
-  PROCESSENTRY32W found{};
-  found.dwSize = sizeof found;  // the device's record is 564 bytes; the desktop's differs
-  return Process32FirstW(AsHandle(snapshot), &found) && CopyEntry(found, entry);
-}
+  bool FirstProcess(Handle snapshot, ProcessEntry* entry) override {
+    PROCESSENTRY32W found{};
+    found.dwSize = sizeof found;  // the device's record is 564 bytes; the desktop's differs
+    return Process32FirstW(AsHandle(snapshot), &found) && CopyEntry(found, entry);
+  }
 
-bool Win32Processes::NextProcess(Handle snapshot, ProcessEntry* entry) {
-  PROCESSENTRY32W found{};
-  found.dwSize = sizeof found;  // the device's record is 564 bytes; the desktop's differs
-  return Process32NextW(AsHandle(snapshot), &found) && CopyEntry(found, entry);
-}
+  bool NextProcess(Handle snapshot, ProcessEntry* entry) override {
+    PROCESSENTRY32W found{};
+    found.dwSize = sizeof found;  // the device's record is 564 bytes; the desktop's differs
+    return Process32NextW(AsHandle(snapshot), &found) && CopyEntry(found, entry);
+  }
 
-bool Win32Processes::CloseSnapshot(Handle snapshot) {
-  // CloseToolhelp32Snapshot exists only on the device; a snapshot is a plain handle here.
-  return CloseHandle(AsHandle(snapshot)) != FALSE;
+  bool CloseSnapshot(Handle snapshot) override {
+    // CloseToolhelp32Snapshot exists only on the device; a snapshot is a plain handle here.
+    return CloseHandle(AsHandle(snapshot)) != FALSE;
+  }
+};
+
+}  // namespace
+
+Processes& SystemProcesses() {
+  static Win32Processes processes;
+  return processes;
 }
 
 }  // namespace lectavo

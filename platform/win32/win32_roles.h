@@ -19,44 +19,11 @@
 
 namespace lectavo {
 
-class Win32Registry final : public Registry {
- public:
-  bool OpenKey(WStringView subKey, std::uint32_t access, Handle* key) override;
-  bool CreateKey(WStringView subKey, std::uint32_t access, Handle* key) override;
-  bool QueryValue(Handle key, WStringView name, std::uint32_t* type, void* data,
-                  std::uint32_t* byteCount) override;
-  bool SetValue(Handle key, WStringView name, std::uint32_t type, const void* data,
-                std::uint32_t byteCount) override;
-  bool CloseKey(Handle key) override;
-};
-
-class Win32Processes final : public Processes {
- public:
-  bool Start(WStringView path, ProcessInfo* info) override;
-  Handle Open(std::uint32_t access, std::uint32_t processId) override;
-  bool Terminate(Handle process, std::uint32_t exitCode) override;
-  std::uint32_t Wait(Handle process, std::uint32_t timeoutMilliseconds) override;
-  bool Close(Handle handle) override;
-  Handle CreateSnapshot(std::uint32_t flags, std::uint32_t processId) override;
-  bool FirstProcess(Handle snapshot, ProcessEntry* entry) override;
-  bool NextProcess(Handle snapshot, ProcessEntry* entry) override;
-  bool CloseSnapshot(Handle snapshot) override;
-};
-
-class Win32Files final : public Files {
- public:
-  bool CreateFolder(WStringView path) override;
-  Handle FindFirst(WStringView pattern, FindData* data) override;
-  bool FindNext(Handle search, FindData* data) override;
-  bool FindClose(Handle search) override;
-  bool Copy(WStringView from, WStringView to, bool failIfExists) override;
-  bool Delete(WStringView path) override;
-  Handle OpenForReading(WStringView path) override;
-  Handle CreateForWriting(WStringView path) override;
-  bool Read(Handle file, void* buffer, std::uint32_t count, std::uint32_t* read) override;
-  bool Write(Handle file, const void* data, std::uint32_t count, std::uint32_t* written) override;
-  bool CloseFile(Handle file) override;
-};
+// The system's registry, processes and files. They keep no state, so each program shares one
+// of each.
+Registry& SystemRegistry();
+Processes& SystemProcesses();
+Files& SystemFiles();
 
 class Win32UserInterface final : public UserInterface {
  public:

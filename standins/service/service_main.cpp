@@ -44,7 +44,7 @@ class Heartbeat {
   }
 
  private:
-  lectavo::Win32Registry registry_;
+  lectavo::Registry& registry_ = lectavo::SystemRegistry();
   lectavo::SettingsStore store_{registry_};
   lectavo::SettingsRecord record_;
 };

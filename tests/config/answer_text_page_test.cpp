@@ -11,14 +11,7 @@ namespace {
 constexpr int kAnswerTextTab = 3;
 constexpr WChar kFolder[] = u"\\ORBA-GMBH\\Lectavo";
 
-const std::string kDefaultNote =
-    "----\r\n"
-    "Email-Antwort wurde mit Lectavo im WAV-Format erstellt.\r\n"
-    "Datei ist im Anhang. Bitte WAV-Datei anh\xF6ren.\r\n"
-    "----\r\n"
-    "Email contents was provided with Lectavo in WAV-Format.\r\n"
-    "File is in the appendix. Please, listen to the wave-file.\r\n"
-    "----\r\n";
+const std::string kDefaultNote = kDefaultAnswerNote;
 
 // The install defaults and the program folder.
 class AnswerTextHarness : public ConfigHarness {
@@ -44,6 +37,8 @@ class AnswerTextTest : public ::testing::Test, public AnswerTextHarness {};
 
 TEST_F(AnswerTextTest, WithoutAFileTheDefaultNoteIsShownAndSavedByteForByte) {
   ASSERT_EQ(kDefaultNote.size(), 238u);
+  EXPECT_TRUE(kDefaultNote.starts_with("----\r\nEmail-Antwort wurde mit Lectavo"));
+  EXPECT_TRUE(kDefaultNote.ends_with("listen to the wave-file.\r\n----\r\n"));
   SaveAfter([](HeadlessWindowSystem& user) {
     // Every byte of the default note is Latin-1, so its characters are its bytes.
     WString expected;

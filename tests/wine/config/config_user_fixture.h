@@ -104,7 +104,7 @@ class ConfigUserTest : public ::testing::Test {
     dialog = nullptr;
   }
 
-  Win32Registry registry;
+  Registry& registry = SystemRegistry();
   SettingsStore store{registry};
   std::unique_ptr<device::StartedProcess> program;
   HWND dialog = nullptr;

@@ -67,7 +67,7 @@ class InspectorWineTest : public ::testing::Test {
   }
   void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH"); }
 
-  Win32Registry registry;
+  Registry& registry = SystemRegistry();
   SettingsStore store{registry};
 };
 

@@ -12,9 +12,10 @@ namespace lectavo::conformance {
 
 // The probe folder lies on the prefix's drive C:; whatever a test left there goes, before
 // and after.
-struct Win32FilesRole : RoleBackend<Files, Win32Files> {
+struct Win32FilesRole {
   Win32FilesRole() { device::RemoveTree(Probe()); }
   ~Win32FilesRole() { device::RemoveTree(Probe()); }
+  Files& Role() { return SystemFiles(); }
   static std::wstring Probe() { return {kProbeFolder.begin(), kProbeFolder.end()}; }
 };
 

@@ -3,16 +3,16 @@
 #include <windows.h>
 
 #include "platform/win32/win32_roles.h"
-#include "tests/platform/role_backend.h"
 #include "tests/settings/settings_store_behaviour.h"
 #include "tests/wine/support/settings_record.h"
 
 namespace lectavo::conformance {
 
 // Each test starts and ends without the settings key.
-struct Win32RegistryRole : RoleBackend<Registry, Win32Registry> {
+struct Win32RegistryRole {
   Win32RegistryRole() { device::RemoveSettings(); }
   ~Win32RegistryRole() { device::RemoveSettings(); }
+  Registry& Role() { return SystemRegistry(); }
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32Registry, SettingsStoreBehaviourTest, Win32RegistryRole);
