@@ -10,12 +10,16 @@ static_assert(sizeof(std::uint32_t) == kDwordBytes);
 
 }  // namespace
 
-bool SettingsStore::OpenForReading(Handle* key) {
-  return registry_.OpenKey(kSettingsKey, kKeyQueryValue, key);
-}
-
-bool SettingsStore::OpenForWriting(Handle* key) {
-  return registry_.CreateKey(kSettingsKey, kKeyWrite, key);
+template <typename Use>
+int SettingsStore::WithKey(KeyAccess access, Use use) {
+  Handle key = kNoHandle;
+  const bool opened = access == KeyAccess::kRead
+                          ? registry_.OpenKey(kSettingsKey, kKeyQueryValue, &key)
+                          : registry_.CreateKey(kSettingsKey, kKeyWrite, &key);
+  if (!opened) return 1;
+  const bool done = use(key);
+  registry_.CloseKey(key);
+  return done ? 0 : 1;
 }
 
 bool SettingsStore::ReadDword(Handle key, WStringView name, std::uint32_t& field) {
@@ -67,95 +71,65 @@ bool SettingsStore::ReadCommon(Handle key, Record& record) {
 }
 
 int SettingsStore::LoadSettings(SettingsRecord& record) {
-  Handle key = kNoHandle;
-  if (!OpenForReading(&key)) return 1;
-  if (!ReadCommon(key, record) || !ReadDword(key, kValWaitStart, record.ValWaitStart)) {
-    registry_.CloseKey(key);
-    return 1;
-  }
-  if (!ReadDword(key, kValAnswerTime, record.ValAnswerTime)) {
-    record.ValAnswerTime = kAnswerTimeValue.standard;
-  }
-  if (!ReadText(key, kStrAddressCC, record.StrAddressCC)) record.StrAddressCC[0] = u'\0';
-  registry_.CloseKey(key);
-  return 0;
+  return WithKey(KeyAccess::kRead, [&](Handle key) {
+    if (!ReadCommon(key, record) || !ReadDword(key, kValWaitStart, record.ValWaitStart)) {
+      return false;
+    }
+    if (!ReadDword(key, kValAnswerTime, record.ValAnswerTime)) {
+      record.ValAnswerTime = kAnswerTimeValue.standard;
+    }
+    if (!ReadText(key, kStrAddressCC, record.StrAddressCC)) record.StrAddressCC[0] = u'\0';
+    return true;
+  });
 }
 
 int SettingsStore::LoadLangPath(SettingsRecord& record) {
-  Handle key = kNoHandle;
-  if (!OpenForReading(&key)) return 1;
-  const bool read = ReadText(key, kStrLangPath, record.StrLangPath);
-  registry_.CloseKey(key);
-  return read ? 0 : 1;
+  return WithKey(KeyAccess::kRead,
+                 [&](Handle key) { return ReadText(key, kStrLangPath, record.StrLangPath); });
 }
 
 int SettingsStore::SaveSettings(const SettingsRecord& record) {
-  Handle key = kNoHandle;
-  if (!OpenForWriting(&key)) return 1;
-  const bool written = WriteDword(key, kValSpeak, record.ValSpeak) &&
-                       WriteDword(key, kValUsedLang, record.ValUsedLang) &&
-                       WriteText(key, kStrAccounts, record.StrAccounts) &&
-                       WriteDword(key, kValWaitStart, record.ValWaitStart) &&
-                       WriteText(key, kStrAddressCC, record.StrAddressCC) &&
-                       WriteDword(key, kValAnswerTime, record.ValAnswerTime);
-  registry_.CloseKey(key);
-  return written ? 0 : 1;
+  return WithKey(KeyAccess::kWrite, [&](Handle key) {
+    return WriteDword(key, kValSpeak, record.ValSpeak) &&
+           WriteDword(key, kValUsedLang, record.ValUsedLang) &&
+           WriteText(key, kStrAccounts, record.StrAccounts) &&
+           WriteDword(key, kValWaitStart, record.ValWaitStart) &&
+           WriteText(key, kStrAddressCC, record.StrAddressCC) &&
+           WriteDword(key, kValAnswerTime, record.ValAnswerTime);
+  });
 }
 
 int SettingsStore::SaveLangPath(const SettingsRecord& record) {
-  Handle key = kNoHandle;
-  if (!OpenForWriting(&key)) return 1;
-  const bool written = WriteText(key, kStrLangPath, record.StrLangPath);
-  registry_.CloseKey(key);
-  return written ? 0 : 1;
+  return WithKey(KeyAccess::kWrite,
+                 [&](Handle key) { return WriteText(key, kStrLangPath, record.StrLangPath); });
 }
 
 int SettingsStore::SaveAlive(const SettingsRecord& record) {
-  Handle key = kNoHandle;
-  if (!OpenForWriting(&key)) return 1;
-  const bool written = WriteDword(key, kValAlive, record.ValAlive);
-  registry_.CloseKey(key);
-  return written ? 0 : 1;
+  return WithKey(KeyAccess::kWrite,
+                 [&](Handle key) { return WriteDword(key, kValAlive, record.ValAlive); });
 }
 
 int SettingsStore::LoadAlive(LauncherSettings& record) {
-  Handle key = kNoHandle;
-  if (!OpenForReading(&key)) return 1;
-  const bool read = ReadDword(key, kValAlive, record.ValAlive);
-  registry_.CloseKey(key);
-  return read ? 0 : 1;
+  return WithKey(KeyAccess::kRead,
+                 [&](Handle key) { return ReadDword(key, kValAlive, record.ValAlive); });
 }
 
 int SettingsStore::LoadTodaySettings(TodaySettings& record) {
-  Handle key = kNoHandle;
-  if (!OpenForReading(&key)) return 1;
-  const bool read = ReadCommon(key, record);
-  registry_.CloseKey(key);
-  return read ? 0 : 1;
+  return WithKey(KeyAccess::kRead, [&](Handle key) { return ReadCommon(key, record); });
 }
 
 int SettingsStore::LoadLauncherSettings(LauncherSettings& record) {
-  Handle key = kNoHandle;
-  if (!OpenForReading(&key)) return 1;
-  const bool read = ReadCommon(key, record) && ReadDword(key, kValWaitStart, record.ValWaitStart);
-  registry_.CloseKey(key);
-  return read ? 0 : 1;
+  return WithKey(KeyAccess::kRead, [&](Handle key) {
+    return ReadCommon(key, record) && ReadDword(key, kValWaitStart, record.ValWaitStart);
+  });
 }
 
 int SettingsStore::LoadDword(WStringView name, std::uint32_t& value) {
-  Handle key = kNoHandle;
-  if (!OpenForReading(&key)) return 1;
-  const bool read = ReadDword(key, name, value);
-  registry_.CloseKey(key);
-  return read ? 0 : 1;
+  return WithKey(KeyAccess::kRead, [&](Handle key) { return ReadDword(key, name, value); });
 }
 
 int SettingsStore::LoadText(WStringView name, WChar (&text)[kMaxTextLength + 1]) {
-  Handle key = kNoHandle;
-  if (!OpenForReading(&key)) return 1;
-  const bool read = ReadText(key, name, text);
-  registry_.CloseKey(key);
-  return read ? 0 : 1;
+  return WithKey(KeyAccess::kRead, [&](Handle key) { return ReadText(key, name, text); });
 }
 
 }  // namespace lectavo

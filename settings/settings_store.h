@@ -34,8 +34,11 @@ class SettingsStore {
   int LoadText(WStringView name, WChar (&text)[kMaxTextLength + 1]);
 
  private:
-  bool OpenForReading(Handle* key);
-  bool OpenForWriting(Handle* key);
+  enum class KeyAccess { kRead, kWrite };
+  // Opens the settings key (creating it to write), hands it to use and closes it again:
+  // 0 when the key opened and use succeeded, else 1.
+  template <typename Use>
+  int WithKey(KeyAccess access, Use use);
   bool ReadDword(Handle key, WStringView name, std::uint32_t& field);
   template <int N>
   bool ReadText(Handle key, WStringView name, WChar (&field)[N]);
