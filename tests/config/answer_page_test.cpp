@@ -28,12 +28,15 @@ TEST_F(ConfigTest, AnswerPageShowsTheInstallDefaults) {
 TEST_F(ConfigTest, AnswerPageInEnglish) {
   PutRecord(kDefaultSpeak | kEnglish);
   RunProgram([](HeadlessWindowSystem& user) {
+    const std::pair<int, WStringView> english[] = {
+        {kAnswerOnId, u" Activating answer to e-mail"},
+        {kAnswerNoteId, u" Enclosing reference to answer"},
+        {kAnswerOriginalId, u" Enclosing original text"},
+        {kAddressLabelId, u"CC to"},
+        {kAnswerTimeLabelId, u"Max. length of the\nanswer [min]"},
+    };
     user.SelectTab(kAnswerTab);
-    EXPECT_EQ(user.Text(kAnswerOnId), u" Activating answer to e-mail");
-    EXPECT_EQ(user.Text(kAnswerNoteId), u" Enclosing reference to answer");
-    EXPECT_EQ(user.Text(kAnswerOriginalId), u" Enclosing original text");
-    EXPECT_EQ(user.Text(kAddressLabelId), u"CC to");
-    EXPECT_EQ(user.Text(kAnswerTimeLabelId), u"Max. length of the\nanswer [min]");
+    for (const auto& [id, text] : english) EXPECT_EQ(user.Text(id), text) << id;
   });
 }
 

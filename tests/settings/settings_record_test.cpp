@@ -8,19 +8,13 @@ namespace {
 
 TEST(SettingsRecord, InstallDefaultDecodesToTheDocumentedSettings) {
   const std::uint32_t speak = kDefaultSpeak;
-  EXPECT_EQ(SpeedHalf.Get(speak) * 2, 100u);
-  EXPECT_EQ(PitchHalf.Get(speak) * 2, 100u);
-  EXPECT_EQ(VolumeHalf.Get(speak) * 2, 100u);
-  EXPECT_EQ(FlagDialogEnglish.Get(speak), 0u);
-  EXPECT_EQ(FlagAnswerOn.Get(speak), 0u);
-  EXPECT_EQ(FlagAnswerNote.Get(speak), 0u);
-  EXPECT_EQ(FlagAnswerOriginal.Get(speak), 0u);
-  EXPECT_EQ(FlagMaleVoice.Get(speak), 0u);
-  EXPECT_EQ(FlagReadOn.Get(speak), 1u);
-  EXPECT_EQ(FlagReadUnasked.Get(speak), 0u);
-  EXPECT_EQ(FlagReadSender.Get(speak), 1u);
-  EXPECT_EQ(FlagReadSubject.Get(speak), 1u);
-  EXPECT_EQ(FlagReadContents.Get(speak), 1u);
+  for (BitField half : {SpeedHalf, PitchHalf, VolumeHalf})
+    EXPECT_EQ(half.Get(speak) * 2, 100u) << half.Mask();
+  for (BitField off : {FlagDialogEnglish, FlagAnswerOn, FlagAnswerNote, FlagAnswerOriginal,
+                       FlagMaleVoice, FlagReadUnasked})
+    EXPECT_EQ(off.Get(speak), 0u) << off.Mask();
+  for (BitField on : {FlagReadOn, FlagReadSender, FlagReadSubject, FlagReadContents})
+    EXPECT_EQ(on.Get(speak), 1u) << on.Mask();
   EXPECT_EQ(LangNumber.Get(kDefaultUsedLang), 1u);
   EXPECT_EQ(LangListPos.Get(kDefaultUsedLang), 0u);
 }
