@@ -72,6 +72,12 @@ class ConfigWineTest : public ::testing::Test {
     return WaitForDialog(program->Id(), caption);
   }
 
+  // The dialog confirmed by its OK button; true once the program has ended.
+  bool ConfirmAndEnd(HWND dialog) {
+    Click(FindControl(dialog, IDOK));
+    return program->WaitForExit(10000).has_value();
+  }
+
   static FILETIME LastWrite() {
     HKEY key = nullptr;
     FILETIME written{};
@@ -197,8 +203,7 @@ TEST_F(ConfigWineTest, WaitStartOfZeroIsShownAndStoredAsTen) {
   EXPECT_GT(
       DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_general_de.bmp"), dialog, wait), 0)
       << "the 0 is drawn";
-  Click(FindControl(dialog, IDOK));
-  ASSERT_TRUE(program->WaitForExit(10000));
+  ASSERT_TRUE(ConfirmAndEnd(dialog));
   EXPECT_EQ(ReadDword(kSettingsKey, L"ValWaitStart"), 10u);
 }
 
@@ -217,8 +222,7 @@ TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder)
   EXPECT_GT(
       DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_accounts_de.bmp"), dialog, list), 0)
       << "the lines not chosen are drawn in the window's text colour";
-  Click(FindControl(dialog, IDOK));
-  ASSERT_TRUE(program->WaitForExit(10000));
+  ASSERT_TRUE(ConfirmAndEnd(dialog));
   EXPECT_EQ(ReadText(kSettingsKey, L"StrAccounts"), L"B\t");
 }
 
@@ -247,8 +251,7 @@ TEST_F(ConfigWineTest, AccountsPageWithNoStoreToListShowsAnEmptyDisabledListAndN
     EXPECT_FALSE(IsWindowEnabled(list));
     EXPECT_EQ(WaitForDialog(program->Id(), L"Lectavo", 500), nullptr) << "no message box";
     EXPECT_EQ(TopLevelWindows(program->Id()), std::vector<HWND>{dialog});
-    Click(FindControl(dialog, IDOK));
-    ASSERT_TRUE(program->WaitForExit(10000));
+    ASSERT_TRUE(ConfirmAndEnd(dialog));
     EXPECT_EQ(ReadText(kSettingsKey, L"StrAccounts"), L"A\t");
   }
 }

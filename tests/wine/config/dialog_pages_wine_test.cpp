@@ -2,7 +2,15 @@
 // the dialog, the accounts list under the mouse, the note's bytes for a character that the
 // code page lacks.
 #include <algorithm>
+#include <span>
+#include <string>
 
+#include "config/accounts_page_controls.h"
+#include "config/answer_page_controls.h"
+#include "config/answer_text_page_controls.h"
+#include "config/general_page_controls.h"
+#include "config/read_page_controls.h"
+#include "config/speak_page_controls.h"
 #include "tests/wine/config/config_user_fixture.h"
 
 namespace lectavo {
@@ -14,43 +22,30 @@ class DialogPagesWineTest : public ConfigUserTest {
  public:
   // A mouse click on a line of the accounts list; the line must change its mark.
   bool ClickLine(int line) {
-    HWND list = Item(1006);
+    HWND list = Item(kAccountListId);
     const bool was = SendMessageW(list, LB_GETSEL, line, 0) > 0;
     return MouseClickUntil(list, LineMiddle(list, line),
                            [&] { return (SendMessageW(list, LB_GETSEL, line, 0) > 0) != was; });
   }
 };
 
+// Every row of each page's language table, as the real controls show it; the headless
+// tests pin the texts themselves.
 TEST_F(DialogPagesWineTest, EveryPageShowsItsEnglishTexts) {
-  struct Case {
-    int tab;
-    int id;
-    const wchar_t* text;
-  };
-  const Case cases[] = {
-      {0, 1024, L"Wait after restart (1..99 sec)"},
-      {1, 1000, L" Activate reading"},
-      {1, 1004, L" Read contents"},
-      {2, 1000, L" Activating answer to e-mail"},
-      {2, 1007, L" Enclosing reference to answer"},
-      {2, 1025, L" Enclosing original text"},
-      {2, 1027, L"CC to"},
-      {2, 1028, L"Max. length of the\nanswer [min]"},
-      {3, IDOK, L"Save text for answer"},
-      {4, 1018, L"Speed (20..500)"},
-      {4, 1019, L"Pitch (50..200)"},
-      {4, 1020, L"Volume (0..100)"},
-      {4, 1021, L" Standard language"},
-      {4, 1005, L" German masculine voice"},
-      {5, 1014, L"Select or deselect the appropriate Outlook account for the speech output."},
-  };
+  const std::span<const LanguageRow> pages[] = {kGeneralPageTexts, kReadPageTexts,
+                                                kAnswerPageTexts,  kAnswerTextPageTexts,
+                                                kSpeakPageTexts,   kAccountsPageTexts};
   PutRecord(kDefaultSpeak | kEnglish);
   Open();
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    SelectTab(Tabs(), c.tab);
-    ASSERT_TRUE(WaitFor([&] { return Item(c.id) != nullptr; }));
-    EXPECT_EQ(Text(Item(c.id)), c.text);
+  for (int tab = 0; tab < static_cast<int>(std::size(pages)); ++tab) {
+    SelectTab(Tabs(), tab);
+    for (const LanguageRow& row : pages[tab]) {
+      const std::wstring english(row.english,
+                                 row.english + std::char_traits<WChar>::length(row.english));
+      SCOPED_TRACE(english);
+      ASSERT_TRUE(WaitFor([&] { return Item(row.id) != nullptr; }));
+      EXPECT_EQ(Text(Item(row.id)), english);
+    }
   }
 }
 
@@ -87,7 +82,7 @@ TEST_F(DialogPagesWineTest, AccountsListKeepsItsPlaceAndShowsLongNamesWhole) {
   PutStores(stores);
   PutRecord(kDefaultSpeak, L"Konto 11\t");
   Open(5);
-  HWND list = Item(1006);
+  HWND list = Item(kAccountListId);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 0) << "opens at its first line";
   RECT client{};
@@ -113,10 +108,10 @@ TEST_F(DialogPagesWineTest, StoreWhoseNameHoldsATabIsListedButCannotBeChosen) {
   PutStores({L"Privat\tArbeit", L"B"});
   PutRecord(kDefaultSpeak | kEnglish);
   Open(5);
-  HWND list = Item(1006);
+  HWND list = Item(kAccountListId);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(ListLines(list).size(), 2u);
-  HWND hint = Item(1014);
+  HWND hint = Item(kAccountHintId);
   ASSERT_TRUE(MouseClickUntil(list, LineMiddle(list, 0), [&] {
     return Text(hint).find(L"TAB") != std::wstring::npos;
   })) << Text(hint);
@@ -131,7 +126,7 @@ TEST_F(DialogPagesWineTest, NoteCharacterOutsideTheCodePageIsStoredAsQuestionMar
   ASSERT_EQ(GetACP(), 1252u) << "the prefix's ANSI code page lacks U+0142";
   PutRecord();
   Open(3);
-  HWND note = Item(1008);
+  HWND note = Item(kNoteFieldId);
   ASSERT_TRUE(FocusControl(dialog, note));
   SendMessageW(note, EM_SETSEL, 0, -1);
   PostText(note, L"\u0142\u00f6");

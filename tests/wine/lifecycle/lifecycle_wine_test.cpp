@@ -114,7 +114,7 @@ TEST_P(LifecycleWineTest, ReinstallOverTheRunningDeviceReplacesEveryProgram) {
   // The item keeps its own monitor: an ended one is started again, and only once.
   const std::vector<DWORD> monitor = ProcessIds(L"Lectavo_Monitor.exe");
   ASSERT_EQ(monitor.size(), 1u);
-  End(monitor[0]);
+  device::EndProcess(monitor[0]);
   EXPECT_TRUE(WaitUntil(
       [&] {
         const auto now = ProcessIds(L"Lectavo_Monitor.exe");

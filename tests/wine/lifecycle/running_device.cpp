@@ -125,17 +125,9 @@ int CountProductProcesses() {
   return count;
 }
 
-void End(DWORD processId) {
-  if (const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId)) {
-    TerminateProcess(process, 1);
-    WaitForSingleObject(process, 5000);
-    CloseHandle(process);
-  }
-}
-
 void EndProductPrograms() {
   for (const wchar_t* program : kProductPrograms) {
-    for (DWORD id : ProcessIds(program)) End(id);
+    for (DWORD id : ProcessIds(program)) EndProcess(id);
   }
 }
 

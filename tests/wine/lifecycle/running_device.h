@@ -39,7 +39,6 @@ void Forget();
 DWORD Speak();
 
 int CountProductProcesses();
-void End(DWORD processId);
 // Every running program of the product, ended by its id.
 void EndProductPrograms();
 // Visible message boxes titled "Lectavo" or "Fehler", of any process.
