@@ -3,8 +3,6 @@
 // stays terminated within 255 characters, stays as loaded until the first click, and after a
 // click is exactly the marked lines' names in table order with one TAB after each; the page
 // opened again marks the same accounts; every row set is freed and every object released.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +12,7 @@
 #include "config/accounts_page.h"
 #include "config/config_dialog.h"
 #include "framework/headless/headless_window_system.h"
+#include "tests/fuzz/fuzz_target.h"
 #include "tests/support/fake_messaging.h"
 
 namespace lectavo {
@@ -24,12 +23,7 @@ namespace {
 constexpr int kMaxStores = 24;
 constexpr int kMaxClicks = 2 * kMaxStores;
 
-// Names the check that failed, so that a crash file tells which rule broke.
-void Check(bool condition, int line = __builtin_LINE()) {
-  if (condition) return;
-  std::fprintf(stderr, "accounts_fuzz.cpp:%d: check failed\n", line);
-  std::abort();
-}
+using fuzz::Check;
 
 // Characters a store's name may hold that a list line or a TAB-separated value may trip on.
 constexpr WChar kControls[] = {0x01, u'\r', u'\n', 0x08, 0x1B, 0x1F, 0x7F, 0x85, 0xA0, 0xAD,
@@ -74,9 +68,8 @@ std::optional<std::vector<WString>> MarkedNames(const std::vector<WString>& line
 }  // namespace
 }  // namespace lectavo
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void FuzzOne(FuzzedDataProvider& input) {
   using namespace lectavo;
-  FuzzedDataProvider input(data, size);
   fake::FakeMessaging messaging;
   const int storeCount = input.ConsumeIntegralInRange(0, kMaxStores);
   const std::size_t longest = input.ConsumeBool() ? 300 : 8;
@@ -132,5 +125,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   };
   host.DoModal(windows);
   Check(messaging.LiveObjects() == 0 && messaging.UnfreedRowSets() == 0);
-  return 0;
 }

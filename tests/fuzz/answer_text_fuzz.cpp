@@ -4,8 +4,6 @@
 // converted, at most 2047 bytes, or leaves the file as it was and says so. The note is a fixed
 // point: opened and saved unchanged it writes back the bytes it read (the first 2047, up to
 // the first zero byte), and a second save changes nothing.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -14,16 +12,9 @@
 
 #include "config/answer_text_page.h"
 #include "config/answer_text_page_controls.h"
-#include "config/config_app.h"
 #include "framework/headless/headless_window_system.h"
-#include "settings/settings_store.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/fake_code_page.h"
-#include "tests/support/fake_files.h"
-#include "tests/support/fake_messaging.h"
-#include "tests/support/fake_registry.h"
-#include "tests/support/fake_single_instance.h"
-#include "tests/support/fake_user_interface.h"
+#include "tests/config/config_program.h"
+#include "tests/fuzz/fuzz_target.h"
 
 namespace lectavo {
 namespace {
@@ -34,12 +25,7 @@ constexpr std::size_t kDefaultNoteLength = 238;
 // input cost more than it explores (four typings reach the field's limit).
 constexpr int kMaxActions = 16;
 
-// Names the check that failed, so that a crash file tells which rule broke.
-void Check(bool condition, int line = __builtin_LINE()) {
-  if (condition) return;
-  std::fprintf(stderr, "answer_text_fuzz.cpp:%d: check failed\n", line);
-  std::abort();
-}
+using fuzz::Check;
 
 // The bytes of the file the page reads: up to 2047 of them, up to the first zero.
 std::string ReadPart(const std::string& bytes) {
@@ -68,29 +54,25 @@ std::string Saved(fake::FakeCodePage& codePage, const WString& text) {
 class Session {
  public:
   explicit Session(FuzzedDataProvider& input) : input_(input) {
-    registry_.PutDword(kSettingsKey, u"ValSpeak", kDefaultSpeak);
-    registry_.PutDword(kSettingsKey, u"ValUsedLang", kDefaultUsedLang);
-    registry_.PutText(kSettingsKey, u"StrAccounts", u"");
-    registry_.PutDword(kSettingsKey, u"ValWaitStart", kDefaultWaitStart);
-    registry_.PutText(kSettingsKey, u"StrLangPath", u"C:\\Lectavo\\");
-    files_.PutFolder(u"\\ORBA-GMBH\\Lectavo");
+    program_.PutRecord();
+    program_.files.PutFolder(u"\\ORBA-GMBH\\Lectavo");
     if (input_.ConsumeBool()) {
       const auto length = input_.ConsumeIntegralInRange<std::size_t>(0, 3000);
-      files_.PutFile(kAnswerTextPath, input_.ConsumeBytesAsString(length));
+      program_.files.PutFile(kAnswerTextPath, input_.ConsumeBytesAsString(length));
     }
-    files_.faults.FailWhen("CreateForWriting", [this](WStringView) { return failCreate_; });
+    program_.files.faults.FailWhen("CreateForWriting", [this](WStringView) { return failCreate_; });
   }
 
   void Run() {
-    windows_.whileModal = [this](HeadlessWindowSystem& user) { Act(user); };
-    application_.InitInstance();
-    Check(files_.OpenHandles() == 0);
+    program_.windows.whileModal = [this](HeadlessWindowSystem& user) { Act(user); };
+    program_.application.InitInstance();
+    Check(program_.files.OpenHandles() == 0);
   }
 
  private:
   void Open(HeadlessWindowSystem& user) {
     user.SelectTab(kAnswerTextTab);
-    const std::optional<std::string> file = files_.Content(kAnswerTextPath);
+    const std::optional<std::string> file = program_.files.Content(kAnswerTextPath);
     const WString shown = user.Text(kNoteFieldId);
     read_ = file;
     unchanged_ = true;
@@ -140,25 +122,25 @@ class Session {
   // A save, failing where the fuzzer says when it may.
   void Save(HeadlessWindowSystem& user) {
     failCreate_ = input_.ConsumeBool() && input_.ConsumeBool();
-    const std::optional<std::string> before = files_.Content(kAnswerTextPath);
-    const std::size_t boxes = userInterface_.boxes.size();
+    const std::optional<std::string> before = program_.files.Content(kAnswerTextPath);
+    const std::size_t boxes = program_.userInterface.boxes.size();
     const WString text = user.Text(kNoteFieldId);
     Check(text.size() <= static_cast<std::size_t>(kAnswerTextLength));
     user.Click(kIdOkButton);
     Check(user.Text(kNoteFieldId) == text);
     if (failCreate_) {
-      Check(files_.Content(kAnswerTextPath) == before);
-      Check(userInterface_.boxes.size() == boxes + 1);
+      Check(program_.files.Content(kAnswerTextPath) == before);
+      Check(program_.userInterface.boxes.size() == boxes + 1);
       return;
     }
-    const std::optional<std::string> after = files_.Content(kAnswerTextPath);
+    const std::optional<std::string> after = program_.files.Content(kAnswerTextPath);
     Check(after.has_value() && after->size() <= static_cast<std::size_t>(kAnswerTextLength));
     Check(*after == Saved(reference_, text));
-    Check(userInterface_.boxes.size() == boxes);
+    Check(program_.userInterface.boxes.size() == boxes);
     if (unchanged_ && read_) Check(*after == ReadPart(*read_));
     // Saved again, the note stays as it is.
     user.Click(kIdOkButton);
-    Check(files_.Content(kAnswerTextPath) == after && user.Text(kNoteFieldId) == text);
+    Check(program_.files.Content(kAnswerTextPath) == after && user.Text(kNoteFieldId) == text);
   }
 
   FuzzedDataProvider& input_;
@@ -166,24 +148,11 @@ class Session {
   // The file as the page last read it, and whether the field still shows what it read.
   std::optional<std::string> read_;
   bool unchanged_ = true;
-  fake::FakeRegistry registry_;
-  fake::FakeFiles files_;
-  fake::FakeCodePage codePage_;
   fake::FakeCodePage reference_;
-  fake::FakeUserInterface userInterface_;
-  HeadlessWindowSystem windows_;
-  fake::FakeMessaging messaging_;
-  fake::FakeSingleInstance instance_;
-  fake::FakeClock clock_;
-  ConfigApp application_{registry_, files_,     codePage_, userInterface_,
-                         windows_,  messaging_, instance_, clock_};
+  ConfigProgram program_;
 };
 
 }  // namespace
 }  // namespace lectavo
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FuzzedDataProvider input(data, size);
-  lectavo::Session(input).Run();
-  return 0;
-}
+void FuzzOne(FuzzedDataProvider& input) { lectavo::Session(input).Run(); }

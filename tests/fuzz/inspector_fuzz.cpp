@@ -2,8 +2,6 @@
 // values, types and byte counts are the fuzzer's: a refused change leaves the registry as it
 // was; a change that is done stores what was asked and nothing else of the record moves; the
 // same change twice is the change once; the report reads every value and changes nothing.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -17,6 +15,7 @@
 #include "inspector/settings_change.h"
 #include "inspector/settings_report.h"
 #include "settings/settings_store.h"
+#include "tests/fuzz/fuzz_target.h"
 #include "tests/support/fake_code_page.h"
 #include "tests/support/fake_registry.h"
 
@@ -28,11 +27,7 @@ using fake::FakeRegistry;
 constexpr const WChar* kNames[] = {kValSpeak,     kValUsedLang,  kStrAccounts, kValWaitStart,
                                    kValAnswerTime, kStrAddressCC, kStrLangPath,  kValAlive};
 
-void Check(bool condition, int line = __builtin_LINE()) {
-  if (condition) return;
-  std::fprintf(stderr, "inspector_fuzz.cpp:%d: check failed\n", line);
-  std::abort();
-}
+using fuzz::Check;
 
 using Snapshot = std::vector<std::optional<FakeRegistry::Value>>;
 
@@ -169,9 +164,8 @@ void CheckDone(SettingsStore& store, const SettingsRecord& before, const WString
 }  // namespace
 }  // namespace lectavo
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void FuzzOne(FuzzedDataProvider& input) {
   using namespace lectavo;
-  FuzzedDataProvider input(data, size);
   fake::FakeRegistry registry;
   if (input.ConsumeIntegralInRange(0, 7) != 0) registry.PutKey(kSettingsKey);
   for (const WChar* name : kNames) {
@@ -222,5 +216,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const ChangeOutcome second = ChangeSetting(store, name, values);
   Check(second.done == first.done && Same(Take(registry), once));
   Check(registry.OpenKeys() == 0);
-  return 0;
 }

@@ -2,8 +2,6 @@
 // registry lines, digits of other scripts, stray separators, any line ends): a description
 // that is accepted is complete, its names are plain, and written out again it reads back the
 // same; a registry value written at the end holds exactly the number or bytes written.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -12,15 +10,12 @@
 
 #include "standins/installer/package_description.h"
 #include "standins/installer/text_lines.h"
+#include "tests/fuzz/fuzz_target.h"
 
 namespace installer {
 namespace {
 
-void Check(bool condition, int line = __builtin_LINE()) {
-  if (condition) return;
-  std::fprintf(stderr, "package_description_fuzz.cpp:%d: check failed\n", line);
-  std::abort();
-}
+using fuzz::Check;
 
 constexpr const wchar_t* kPieces[] = {
     L"[Package]\r\n", L"[Registry]\r\n", L"Name = Lectavo\n", L"DefaultFolder = \\Lectavo\n",
@@ -100,9 +95,8 @@ void CheckSame(const PackageDescription& a, const PackageDescription& b) {
 }  // namespace
 }  // namespace installer
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void FuzzOne(FuzzedDataProvider& input) {
   using namespace installer;
-  FuzzedDataProvider input(data, size);
   std::wstring text = ConsumeText(input);
 
   // A last value whose bytes are known, in decimal, in hex or as bytes.
@@ -131,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::wstring error;
   if (!ParsePackageDescription(path, lines, description, error)) {
     Check(error.starts_with(path) && error.size() > path.size());
-    return 0;
+    return;
   }
   Check(error.empty());
   Check(Plain(description.name) && Plain(description.setupLibrary) &&
@@ -151,5 +145,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   PackageDescription again;
   Check(ParsePackageDescription(path, Written(description), again, error));
   CheckSame(description, again);
-  return 0;
 }

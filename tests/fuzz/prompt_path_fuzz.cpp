@@ -4,13 +4,12 @@
 // fuzzer's choice. A prompt is played only when its path is exactly StrLangPath +
 // "VoiceCommand\" + "GER_"/"ENG_" + the build's prompt and fits 259 characters; nothing but
 // the build's bit of ValSpeak changes.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 
 #include "settings/settings_store.h"
+#include "tests/fuzz/fuzz_target.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fake_named_mutexes.h"
 #include "tests/support/fake_registry.h"
@@ -30,9 +29,7 @@ constexpr const WChar* kAllValues[] = {kValSpeak,     kValUsedLang,   kStrAccoun
 constexpr WChar kAlphabet[] = {u'\\', u'a', u'Z',  u' ',   u'.',   u':',
                                u'*',  u'?', u'\0', 0x00E4, 0xD800, 0xFFFF};
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
+using fuzz::Check;
 
 std::vector<std::uint8_t> Bytes(WStringView text) {
   std::vector<std::uint8_t> bytes(text.size() * sizeof(WChar));
@@ -92,9 +89,8 @@ struct Fault {
 }  // namespace
 }  // namespace lectavo
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void FuzzOne(FuzzedDataProvider& input) {
   using namespace lectavo;
-  FuzzedDataProvider input(data, size);
   const ToggleCommand& command =
       *kCommands[input.ConsumeIntegralInRange<std::size_t>(0, std::size(kCommands) - 1)];
 
@@ -192,5 +188,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(sound.played[0].path == *expected);
     Check(sound.played[0].flags == (kSndFilename | kSndNoDefault));
   }
-  return 0;
 }

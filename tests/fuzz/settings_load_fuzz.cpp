@@ -1,20 +1,17 @@
 // The settings loads over a registry whose values, types and byte counts are the fuzzer's:
 // no text of a record may end up unterminated or longer than 255 characters, and a load
 // succeeds exactly when its required values are readable.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdlib>
 #include <cstring>
 
 #include "settings/settings_store.h"
+#include "tests/fuzz/fuzz_target.h"
 #include "tests/support/fake_registry.h"
 
 namespace lectavo {
 namespace {
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
+using fuzz::Check;
 
 template <int N>
 void CheckTerminated(const WChar (&text)[N]) {
@@ -48,9 +45,8 @@ void FillWithGarbage(Record& record, FuzzedDataProvider& input) {
 }  // namespace
 }  // namespace lectavo
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void FuzzOne(FuzzedDataProvider& input) {
   using namespace lectavo;
-  FuzzedDataProvider input(data, size);
   fake::FakeRegistry registry;
   if (input.ConsumeBool()) registry.PutKey(kSettingsKey);
   for (const RecordValue& value : kRecordValues) {
@@ -89,5 +85,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   store.LoadAlive(launcher);
   CheckTerminated(launcher.StrAccounts);
   Check(registry.OpenKeys() == 0);
-  return 0;
 }

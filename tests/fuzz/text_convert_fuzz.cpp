@@ -3,8 +3,6 @@
 // nothing is written past the destination; a text that does not fit comes out empty; a
 // character of the code page converts to its own byte and every other one to "?"; converted
 // back and forth, a text is a fixed point.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -12,17 +10,14 @@
 #include <string>
 
 #include "config/text_converter.h"
+#include "tests/fuzz/fuzz_target.h"
 #include "tests/support/fake_code_page.h"
 #include "tests/support/fake_user_interface.h"
 
 namespace lectavo {
 namespace {
 
-void Check(bool condition, int line = __builtin_LINE()) {
-  if (condition) return;
-  std::fprintf(stderr, "text_convert_fuzz.cpp:%d: check failed\n", line);
-  std::abort();
-}
+using fuzz::Check;
 
 // The code page's characters, from its own byte-to-character direction.
 std::map<WChar, char> CodePageBytes() {
@@ -57,10 +52,9 @@ std::unique_ptr<T[]> Buffer(int capacity) {
 }  // namespace
 }  // namespace lectavo
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void FuzzOne(FuzzedDataProvider& input) {
   using namespace lectavo;
   static const std::map<WChar, char> kBytes = CodePageBytes();
-  FuzzedDataProvider input(data, size);
   fake::FakeCodePage codePage;
   fake::FakeUserInterface userInterface;
   TextConverter converter(codePage, userInterface);
@@ -78,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (fails || capacity <= length) {
     Check(written == 0);
     if (capacity > 0) Check(ansi[0] == '\0');
-    return 0;
+    return;
   }
   Check(written == length + 1 && ansi[length] == '\0');
   for (int i = 0; i < length; ++i) {
@@ -93,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (wideCapacity <= length) {
     Check(read == 0);
     if (wideCapacity > 0) Check(back[0] == u'\0');
-    return 0;
+    return;
   }
   Check(read == length + 1 && back[length] == u'\0');
   for (int i = 0; i < length; ++i) {
@@ -105,5 +99,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(converter.WideToAnsi(again.get(), length + 1, back.get()) == length + 1);
   Check(std::string(again.get()) == std::string(ansi.get()));
   Check(userInterface.boxes.empty());
-  return 0;
 }
