@@ -235,4 +235,15 @@ Rect HeadlessWindowSystem::LayoutArea(Handle dialog) {
   return client;
 }
 
+// The template's size already fits every page: nothing grows.
+void HeadlessWindowSystem::FitTabDisplayArea(Handle, Handle, int, int) {}
+
+// No message waits in a queue here.
+void HeadlessWindowSystem::RemoveOnePendingMessage() {}
+
+// Every character is taken as 6 pixels wide.
+int HeadlessWindowSystem::TextWidth(Handle, WStringView text) {
+  return static_cast<int>(text.size()) * 6;
+}
+
 }  // namespace lectavo

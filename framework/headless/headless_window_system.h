@@ -55,31 +55,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   // The rectangle of the newest child dialog, in its parent's client coordinates.
   Rect PageRect() const;
 
-  int RunModal(Dialog& dialog) override;
-  Handle CreateChildDialog(Dialog& dialog, Handle parent) override;
-  Handle CreateTabControl(TabCtrl& tab, Handle parent, std::uint32_t style, const Rect& rect,
-                          int id) override;
-  void EndDialog(Handle dialog, int result) override;
-  bool DestroyWindow(Handle window) override;
-  Handle GetDlgItem(Handle dialog, int id) override;
-  std::intptr_t Send(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                     std::intptr_t lParam) override;
-  bool EnableWindow(Handle window, bool enable) override;
-  bool GetWindowRect(Handle window, Rect* rect) override;
-  bool GetClientRect(Handle window, Rect* rect) override;
-  bool ScreenToClient(Handle window, Point* point) override;
-  bool SetWindowPos(Handle window, Handle insertAfter, const Rect& rect,
-                    std::uint32_t flags) override;
-  bool ShowWindow(Handle window, int command) override;
-  void CenterWindow(Handle window) override;
-  Handle LoadSmallIcon(int resourceId) override;
-  void RemoveOnePendingMessage() override {}
-  Rect LayoutArea(Handle dialog) override;
-  void FitTabDisplayArea(Handle, Handle, int, int) override {}
-  std::vector<Handle> Children(Handle window) override;
-  void FocusFirstControl(Handle dialog, Handle page, Handle fallback) override;
-  // Every character is taken as 6 pixels wide.
-  int TextWidth(Handle, WStringView text) override { return static_cast<int>(text.size()) * 6; }
+  LECTAVO_WINDOW_SYSTEM_OVERRIDES
 
  private:
   enum class Kind { kDialog, kButton, kEdit, kStatic, kListBox, kComboBox, kTab };

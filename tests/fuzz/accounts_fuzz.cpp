@@ -58,14 +58,13 @@ WStringView Accounts(const SettingsRecord& record) {
   return {record.StrAccounts, static_cast<std::size_t>(end - record.StrAccounts)};
 }
 
-// The names of the marked lines, when the value made of them reads back as those names:
-// a name with a TAB in it does not.
-std::optional<std::vector<WString>> MarkedNames(const std::vector<WString>& lines,
-                                               const std::vector<int>& marked) {
+// The names of the marked lines. A name with a TAB could never be read back, so no such line
+// is ever marked: neither by loading nor by a click.
+std::vector<WString> MarkedNames(const std::vector<WString>& lines, const std::vector<int>& marked) {
   std::vector<WString> names;
   for (int line : marked) {
     const WString& name = lines[static_cast<std::size_t>(line)];
-    if (name.find(u'\t') != WString::npos) return std::nullopt;
+    Check(name.find(u'\t') == WString::npos);
     names.push_back(name);
   }
   return names;
@@ -94,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Dialog host(kConfigDialogTemplate);
   windows.whileModal = [&](HeadlessWindowSystem& user) {
     std::vector<WString> lines;
-    std::optional<std::vector<WString>> chosen;
+    std::optional<std::vector<WString>> chosen;  // once clicked
     {
       AccountsPage page(&record, nullptr, &messaging);
       Check(page.Create(host));

@@ -14,10 +14,10 @@
 #include "platform/win32/win32_roles.h"
 #include "settings/settings_store.h"
 #include "tests/wine/support/device.h"
-#include "tests/wine/support/input.h"
 #include "tests/wine/support/messaging_library.h"
 #include "tests/wine/support/paths.h"
 #include "tests/wine/support/ui_driver.h"
+#include "tests/wine/support/user_input.h"
 
 namespace lectavo {
 
@@ -94,7 +94,7 @@ class ConfigUserTest : public ::testing::Test {
   HWND Item(int id) const { return GetDlgItem(Page(), id); }
   // True when the focus lies on the control or inside it (a combo box's edit).
   bool Focused(HWND control) const {
-    const HWND focus = wine::FocusOf(dialog);
+    const HWND focus = wine::FocusedWindow(dialog);
     return focus != nullptr && (focus == control || IsChild(control, focus));
   }
   // Ends the dialog with its OK button and waits for the program's end.

@@ -7,6 +7,7 @@
 namespace lectavo {
 namespace {
 
+using namespace lectavo::device;
 using namespace lectavo::wine;
 
 class DialogKeysWineTest : public ConfigUserTest {
@@ -14,16 +15,16 @@ class DialogKeysWineTest : public ConfigUserTest {
   // Selects everything in the note and types text in its place.
   void TypeNote(const wchar_t* text) {
     HWND note = Item(1008);
-    ASSERT_TRUE(FocusControl(dialog, note));
+    ASSERT_TRUE(Focus(note));
     SendMessageW(note, EM_SETSEL, 0, -1);
-    PostText(note, text);
+    TypeChars(note, text);
   }
   void PressEnterOnSave() {
-    ASSERT_TRUE(FocusControl(dialog, Item(IDOK)));
-    PostKey(Item(IDOK), VK_RETURN);
+    ASSERT_TRUE(Focus(Item(IDOK)));
+    PressKey(Item(IDOK), VK_RETURN);
   }
   static std::string Note() { return device::Content(kNote).value_or("<none>"); }
-  bool Chord(std::initializer_list<WORD> keys) { return SendChord(dialog, keys); }
+  bool Chord(std::initializer_list<WORD> keys) { return PressChord(dialog, keys); }
 };
 
 TEST_F(DialogKeysWineTest, KeysOnEveryPageDoWhatTheyPromiseAndTheDialogStaysOpen) {
@@ -46,9 +47,9 @@ TEST_F(DialogKeysWineTest, KeysOnEveryPageDoWhatTheyPromiseAndTheDialogStaysOpen
       {"Enter in the note starts a line stored as CR LF", 3, 1008,
        [](DialogKeysWineTest& t) {
          t.TypeNote(L"a");
-         PostKey(t.Item(1008), VK_RETURN);
-         ASSERT_TRUE(WaitFor([&] { return Text(t.Item(1008)) == L"a\r\n"; }));
-         PostText(t.Item(1008), L"b");
+         PressKey(t.Item(1008), VK_RETURN);
+         ASSERT_TRUE(WaitUntil([&] { return Text(t.Item(1008)) == L"a\r\n"; }));
+         TypeChars(t.Item(1008), L"b");
          t.PressEnterOnSave();
        },
        3, IDOK, "a\r\nb"},
@@ -64,15 +65,15 @@ TEST_F(DialogKeysWineTest, KeysOnEveryPageDoWhatTheyPromiseAndTheDialogStaysOpen
       {"Ctrl+PageUp from the note: the page before, the note not saved", 4, 1008,
        [](DialogKeysWineTest& t) {
          EXPECT_TRUE(t.Chord({VK_CONTROL, VK_PRIOR}));
-         ASSERT_TRUE(WaitFor([&] { return SelectedTab(t.Tabs()) == 3; }));
+         ASSERT_TRUE(WaitUntil([&] { return SelectedTab(t.Tabs()) == 3; }));
          t.TypeNote(L"x");
          EXPECT_TRUE(t.Chord({VK_CONTROL, VK_PRIOR}));
        },
        2, 1000, "<none>"},
       {"arrow keys in the accounts list choose nothing; Space toggles", 5, 1006,
        [](DialogKeysWineTest& t) {
-         for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_UP, VK_SPACE}) PostKey(t.Item(1006), key);
-         ASSERT_TRUE(WaitFor([&] { return SendMessageW(t.Item(1006), LB_GETSEL, 2, 0) > 0; }));
+         for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_UP, VK_SPACE}) PressKey(t.Item(1006), key);
+         ASSERT_TRUE(WaitUntil([&] { return SendMessageW(t.Item(1006), LB_GETSEL, 2, 0) > 0; }));
          EXPECT_EQ(SelectedLines(t.Item(1006)), (std::vector<int>{1, 2}));
        },
        5, 1006, "<none>"},
@@ -82,14 +83,14 @@ TEST_F(DialogKeysWineTest, KeysOnEveryPageDoWhatTheyPromiseAndTheDialogStaysOpen
     PutRecord(kDefaultSpeak, L"B\t");
     PutStores({L"A", L"B", L"C", L"D", L"E"});
     Open(c.tab);
-    ASSERT_TRUE(FocusControl(dialog, c.focusId == kTabs ? Tabs() : Item(c.focusId)));
+    ASSERT_TRUE(Focus(c.focusId == kTabs ? Tabs() : Item(c.focusId)));
     c.keys(*this);
-    EXPECT_TRUE(WaitFor([&] { return SelectedTab(Tabs()) == c.tabAfter; }));
+    EXPECT_TRUE(WaitUntil([&] { return SelectedTab(Tabs()) == c.tabAfter; }));
     HWND expected = c.focusIdAfter == kTabs ? Tabs() : Item(c.focusIdAfter);
-    EXPECT_TRUE(WaitFor([&] { return expected != nullptr && Focused(expected); }));
+    EXPECT_TRUE(WaitUntil([&] { return expected != nullptr && Focused(expected); }));
     RECT caption{};
     EXPECT_TRUE(TabRect(Tabs(), c.tabAfter, &caption)) << "the selected caption is in view";
-    EXPECT_TRUE(WaitFor([&] { return Note() == c.note; }, 1000)) << Note();
+    EXPECT_TRUE(WaitUntil([&] { return Note() == c.note; }, 1000)) << Note();
     if (WaitForDialog(program->Id(), kCaption, 0) != dialog) {
       ADD_FAILURE() << "the dialog closed";
       program->WaitForExit(10000);
@@ -109,11 +110,11 @@ TEST_F(DialogKeysWineTest, ClickedTabsChangeThePageAfterTheArrowKeysDid) {
   RECT general{};
   ASSERT_TRUE(TabRect(tabs, 0, &general));
   const POINT onGeneral{(general.left + general.right) / 2, (general.top + general.bottom) / 2};
-  ASSERT_TRUE(MouseClickUntil(tabs, onGeneral, [&] { return SelectedTab(tabs) == 0; }));
-  PostKey(tabs, VK_RIGHT);
-  ASSERT_TRUE(WaitFor([&] { return SelectedTab(tabs) == 1 && Item(1000) != nullptr; }));
-  ASSERT_TRUE(MouseClickUntil(tabs, onGeneral, [&] { return SelectedTab(tabs) == 0; }));
-  EXPECT_TRUE(WaitFor([&] { return Item(1024) != nullptr; })) << "the General page is shown";
+  ASSERT_TRUE(ClickControl(tabs, onGeneral, [&] { return SelectedTab(tabs) == 0; }));
+  PressKey(tabs, VK_RIGHT);
+  ASSERT_TRUE(WaitUntil([&] { return SelectedTab(tabs) == 1 && Item(1000) != nullptr; }));
+  ASSERT_TRUE(ClickControl(tabs, onGeneral, [&] { return SelectedTab(tabs) == 0; }));
+  EXPECT_TRUE(WaitUntil([&] { return Item(1024) != nullptr; })) << "the General page is shown";
 }
 
 TEST_F(DialogKeysWineTest, SecondStartRaisesTheFirstDialogAndEndsWithoutStoring) {
@@ -123,7 +124,7 @@ TEST_F(DialogKeysWineTest, SecondStartRaisesTheFirstDialogAndEndsWithoutStoring)
   HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                200, 100, nullptr, nullptr, nullptr, nullptr);
   SetForegroundWindow(other);
-  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == other; }));
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }));
   const FILETIME before = LastWrite();
   device::StartedProcess second(PackagePath(L"Lectavo_Config.exe"));
   ASSERT_TRUE(second.Started());
@@ -131,13 +132,13 @@ TEST_F(DialogKeysWineTest, SecondStartRaisesTheFirstDialogAndEndsWithoutStoring)
   EXPECT_EQ(TopLevelWindows(second.Id()).size(), 0u) << "and shows nothing";
   const FILETIME after = LastWrite();
   EXPECT_EQ(CompareFileTime(&before, &after), 0) << "nor stores anything";
-  EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == dialog; }))
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }))
       << "the first dialog is in front";
   DestroyWindow(other);
 
   // The one dialog stores what the user changed in it.
   HWND readOn = Item(1000);
-  ASSERT_TRUE(MouseClickUntil(readOn, Middle(readOn), [&] { return CheckState(readOn) == 0; }));
+  ASSERT_TRUE(ClickControl(readOn, [&] { return CheckState(readOn) == 0; }));
   Confirm();
   EXPECT_EQ(Speak(), kDefaultSpeak & ~(1u << 27));
 }

@@ -8,18 +8,10 @@
 namespace lectavo {
 namespace {
 
+using namespace lectavo::device;
 using namespace lectavo::wine;
 
-class DialogPagesWineTest : public ConfigUserTest {
- public:
-  // A mouse click on a line of the accounts list; the line must change its mark.
-  bool ClickLine(int line) {
-    HWND list = Item(1006);
-    const bool was = SendMessageW(list, LB_GETSEL, line, 0) > 0;
-    return MouseClickUntil(list, LineMiddle(list, line),
-                           [&] { return (SendMessageW(list, LB_GETSEL, line, 0) > 0) != was; });
-  }
-};
+using DialogPagesWineTest = ConfigUserTest;
 
 TEST_F(DialogPagesWineTest, EveryPageShowsItsEnglishTexts) {
   struct Case {
@@ -49,7 +41,7 @@ TEST_F(DialogPagesWineTest, EveryPageShowsItsEnglishTexts) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     SelectTab(Tabs(), c.tab);
-    ASSERT_TRUE(WaitFor([&] { return Item(c.id) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return Item(c.id) != nullptr; }));
     EXPECT_EQ(Text(Item(c.id)), c.text);
   }
 }
@@ -95,15 +87,15 @@ TEST_F(DialogPagesWineTest, AccountsListKeepsItsPlaceAndShowsLongNamesWhole) {
   EXPECT_GT(SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0), client.right)
       << "the long name can be scrolled into view";
 
-  ASSERT_TRUE(FocusControl(dialog, list));
-  PostKey(list, VK_END);
-  ASSERT_TRUE(WaitFor([&] { return SendMessageW(list, LB_GETCARETINDEX, 0, 0) == 11; }));
+  ASSERT_TRUE(Focus(list));
+  PressKey(list, VK_END);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LB_GETCARETINDEX, 0, 0) == 11; }));
   const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
   ASSERT_GT(top, 0);
-  ASSERT_TRUE(ClickLine(9));
+  ASSERT_TRUE(ClickLine(list, 9));
   EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), top) << "the list does not jump";
   EXPECT_EQ(SendMessageW(list, LB_GETCARETINDEX, 0, 0), 9);
-  ASSERT_TRUE(ClickLine(10));
+  ASSERT_TRUE(ClickLine(list, 10));
   EXPECT_EQ(SelectedLines(list), (std::vector<int>{9, 10, 11}));
   Confirm();
   EXPECT_EQ(Stored(L"StrAccounts"), L"Konto 9\tKonto 10\tKonto 11\t");
@@ -117,11 +109,11 @@ TEST_F(DialogPagesWineTest, StoreWhoseNameHoldsATabIsListedButCannotBeChosen) {
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(ListLines(list).size(), 2u);
   HWND hint = Item(1014);
-  ASSERT_TRUE(MouseClickUntil(list, LineMiddle(list, 0), [&] {
+  ASSERT_TRUE(ClickControl(list, LineMiddle(list, 0), [&] {
     return Text(hint).find(L"TAB") != std::wstring::npos;
   })) << Text(hint);
   EXPECT_TRUE(SelectedLines(list).empty());
-  ASSERT_TRUE(ClickLine(1));
+  ASSERT_TRUE(ClickLine(list, 1));
   EXPECT_EQ(SelectedLines(list), (std::vector<int>{1}));
   Confirm();
   EXPECT_EQ(Stored(L"StrAccounts"), L"B\t");
@@ -132,12 +124,12 @@ TEST_F(DialogPagesWineTest, NoteCharacterOutsideTheCodePageIsStoredAsQuestionMar
   PutRecord();
   Open(3);
   HWND note = Item(1008);
-  ASSERT_TRUE(FocusControl(dialog, note));
+  ASSERT_TRUE(Focus(note));
   SendMessageW(note, EM_SETSEL, 0, -1);
-  PostText(note, L"\u0142\u00f6");
-  ASSERT_TRUE(WaitFor([&] { return Text(note) == L"\u0142\u00f6"; }));
+  TypeChars(note, L"\u0142\u00f6");
+  ASSERT_TRUE(WaitUntil([&] { return Text(note) == L"\u0142\u00f6"; }));
   HWND save = Item(IDOK);
-  ASSERT_TRUE(MouseClickUntil(save, Middle(save), [] { return device::Exists(kNote); }));
+  ASSERT_TRUE(ClickControl(save, [] { return device::Exists(kNote); }));
   EXPECT_EQ(device::Content(kNote).value_or("<none>"), "?\xF6");
 }
 

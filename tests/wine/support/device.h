@@ -56,7 +56,7 @@ void EndProcess(DWORD processId);
 
 // Checks condition until it holds, answering the calling thread's own windows meanwhile;
 // false when it still fails after timeoutMs.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 // A program this test started, by its full path and without a command line. One that still
 // runs when the object goes is terminated, by its own handle.

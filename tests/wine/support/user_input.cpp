@@ -1,5 +1,7 @@
 #include "tests/wine/support/user_input.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 #include "tests/wine/support/device.h"
@@ -7,8 +9,9 @@
 namespace lectavo::wine {
 namespace {
 
-// How long a click or the focus is given to arrive before it counts as lost.
-constexpr DWORD kArrivalMs = 1500;
+// How long a click or the focus is given to arrive before it counts as lost; generous, as a
+// loaded machine delays a click that a second one would then undo.
+constexpr DWORD kArrivalMs = 3000;
 
 LPARAM KeyData(WORD key, bool release) {
   const UINT scanCode = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
@@ -19,7 +22,20 @@ INPUT Key(WORD key, bool release) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
   input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+// A mouse event at an absolute point: the point travels with the event, so a cursor position
+// still on its way from the display cannot send the click elsewhere.
+INPUT Mouse(DWORD flags, POINT screen) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  // Absolute coordinates run from 0 to 65535 across the screen.
+  input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+  input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
   return input;
 }
 
@@ -31,6 +47,15 @@ bool BringToFront(HWND window) {
 
 bool ClickThenCheck(POINT point, const std::function<bool()>& arrived) {
   return ClickAt(point) && device::WaitUntil(arrived, kArrivalMs);
+}
+
+// What a click on a list line can change: every line's selection, and the caret.
+std::vector<LRESULT> ListState(HWND list) {
+  std::vector<LRESULT> state;
+  const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  for (int line = 0; line < count; ++line) state.push_back(SendMessageW(list, LB_GETSEL, line, 0));
+  state.push_back(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
+  return state;
 }
 
 }  // namespace
@@ -53,6 +78,13 @@ bool PressKey(HWND control, WORD key) {
          PostMessageW(control, WM_KEYUP, key, KeyData(key, true));
 }
 
+bool TypeChars(HWND control, const wchar_t* text) {
+  for (; *text != L'\0'; ++text) {
+    if (!PostMessageW(control, WM_CHAR, *text, 1)) return false;
+  }
+  return true;
+}
+
 bool PressChord(HWND window, std::initializer_list<WORD> keys) {
   if (!BringToFront(window)) return false;
   std::vector<INPUT> inputs;
@@ -64,29 +96,55 @@ bool PressChord(HWND window, std::initializer_list<WORD> keys) {
 }
 
 bool ClickAt(POINT screenPoint) {
-  if (!SetCursorPos(screenPoint.x, screenPoint.y)) return false;
-  INPUT clicks[2] = {};
-  clicks[0].type = clicks[1].type = INPUT_MOUSE;
-  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  return SendInput(2, clicks, sizeof(INPUT)) == 2;
+  INPUT click[] = {Mouse(0, screenPoint), Mouse(MOUSEEVENTF_LEFTDOWN, screenPoint),
+                   Mouse(MOUSEEVENTF_LEFTUP, screenPoint)};
+  return SendInput(3, click, sizeof(INPUT)) == 3;
+}
+
+bool ClickControl(HWND control, POINT client, const std::function<bool()>& arrived) {
+  if (!BringToFront(control) || !ClientToScreen(control, &client)) return false;
+  return ClickThenCheck(client, arrived) || ClickThenCheck(client, arrived);
 }
 
 bool ClickControl(HWND control, const std::function<bool()>& arrived) {
   RECT rect{};
-  if (!BringToFront(control) || !GetWindowRect(control, &rect)) return false;
-  const POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-  return ClickThenCheck(middle, arrived) || ClickThenCheck(middle, arrived);
+  GetClientRect(control, &rect);
+  return ClickControl(control, {rect.right / 2, rect.bottom / 2}, arrived);
 }
 
 bool ClickLine(HWND list, int index) {
+  POINT point = LineMiddle(list, index);
+  if (!BringToFront(list) || !ClientToScreen(list, &point)) return false;
+  const std::vector<LRESULT> before = ListState(list);
+  const auto changed = [&] { return ListState(list) != before; };
+  // Once the list has taken the click in any way, a second one would undo or spoil it.
+  if (!ClickThenCheck(point, changed) && !ClickThenCheck(point, changed)) return false;
+  std::vector<LRESULT> after = ListState(list);
+  std::vector<LRESULT> expected = before;
+  expected[index] = after[index];
+  expected.back() = index;
+  return after[index] != before[index] && after == expected;
+}
+
+POINT LineMiddle(HWND list, int line) {
   const auto height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
   const auto top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
-  POINT point{4, (index - top) * height + height / 2};
-  if (!BringToFront(list) || !ClientToScreen(list, &point)) return false;
-  const LRESULT before = SendMessageW(list, LB_GETSEL, index, 0);
-  const auto changed = [&] { return SendMessageW(list, LB_GETSEL, index, 0) != before; };
-  return ClickThenCheck(point, changed) || ClickThenCheck(point, changed);
+  return {8, (line - top) * height + height / 2};
+}
+
+// TCM_GETITEMRECT writes into the memory of the program that owns the tab control.
+bool TabRect(HWND tab, int index, RECT* rect) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(tab, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, processId);
+  if (process == nullptr) return false;
+  void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+  const bool shown = remote != nullptr &&
+                     SendMessageW(tab, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote)) &&
+                     ReadProcessMemory(process, remote, rect, sizeof(RECT), nullptr);
+  if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return shown;
 }
 
 }  // namespace lectavo::wine

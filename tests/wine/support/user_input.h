@@ -1,7 +1,8 @@
-// Input as a user gives it to a program's windows under Wine: the keyboard focus, keys, key
-// chords, mouse clicks on a control or a list line; each waits, for a bounded time, until what
-// it gives has arrived where that can be seen. Works on another process's windows as on the
-// test's own.
+// Input as a user gives it to a program's windows under Wine: the keyboard focus, keys, typed
+// characters, key chords, mouse clicks on a control, a list line or a tab. Each waits, for a
+// bounded time, until what it gives has arrived where that can be seen. Works on another
+// process's windows as on the test's own. Waiting for a condition: device::WaitUntil; for a
+// program's dialog: WaitForDialog (ui_driver.h).
 #pragma once
 
 #include <windows.h>
@@ -17,22 +18,31 @@ HWND FocusedWindow(HWND window);
 // (WM_NEXTDLGCTL posted to its dialog); whether the focus got there.
 bool Focus(HWND control);
 // A key pressed and released at control, which should have the focus (see Focus): posted, so
-// it passes the program's dialog loop as a typed key does.
+// it passes the program's dialog loop as a typed key does. Posted keys leave the modifiers'
+// state unchanged: no chords.
 bool PressKey(HWND control, WORD key);
+// Characters typed at control, each as its WM_CHAR posted.
+bool TypeChars(HWND control, const wchar_t* text);
 // A chord such as Shift+Tab as real input, the keys pressed in order and released in reverse,
-// with window's dialog brought to the front first: posted keys leave the modifiers' state
-// unchanged.
+// with window's dialog brought to the front first.
 bool PressChord(HWND window, std::initializer_list<WORD> keys);
 
-// A left click at a point of the screen, as real mouse input.
+// A left click at a point of the screen, as real mouse input that carries the point with it.
 bool ClickAt(POINT screenPoint);
-// A left click in the middle of control. When arrived does not hold within a while, the click
-// is given once more: under a virtual desktop the first click on a freshly shown window of
-// another process is sometimes lost. Only for clicks a second one cannot undo once the first
-// has arrived. Whether arrived holds in the end.
+// A left click at a point of control's client area, or in its middle. When arrived does not
+// hold within a while, the click is given once more: under a virtual desktop the first click
+// on a freshly shown window of another process is sometimes lost. Only for clicks a second
+// one cannot undo once the first has arrived. Whether arrived holds in the end.
+bool ClickControl(HWND control, POINT client, const std::function<bool()>& arrived);
 bool ClickControl(HWND control, const std::function<bool()>& arrived);
 // A mouse click on a line of a list box, found from its top line and line height: a
-// multiple-selection list toggles the line and notifies. Whether the line's selection changed.
+// multiple-selection list toggles the line and notifies. Given again only when the list shows
+// no change at all, so a slow click is never doubled. Whether that line, and no other, changed.
 bool ClickLine(HWND list, int index);
+// The middle of a list box line in the list's client coordinates.
+POINT LineMiddle(HWND list, int line);
+// Where a tab's caption lies in the tab control's client coordinates; false for a caption
+// scrolled out of view.
+bool TabRect(HWND tab, int index, RECT* rect);
 
 }  // namespace lectavo::wine
