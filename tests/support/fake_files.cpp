@@ -8,14 +8,14 @@
 namespace lectavo::fake {
 namespace {
 
-WString ParentOf(WStringView path) {
+WStringView ParentOf(WStringView path) {
   const auto slash = path.rfind(u'\\');
-  return WString(slash == WStringView::npos ? WStringView{} : path.substr(0, slash));
+  return slash == WStringView::npos ? WStringView{} : path.substr(0, slash);
 }
 
-WString NameOf(WStringView path) {
+WStringView NameOf(WStringView path) {
   const auto slash = path.rfind(u'\\');
-  return WString(slash == WStringView::npos ? path : path.substr(slash + 1));
+  return slash == WStringView::npos ? path : path.substr(slash + 1);
 }
 
 // Wildcards * and ? on folded names.
@@ -40,13 +40,12 @@ FindData Found(WStringView name, bool folder) {
 
 // The device has no current folder: a path without its leading backslash starts at the root
 // all the same. A drive such as "C:" keeps its own root.
-WString Rooted(WStringView path) {
+bool NeedsRoot(WStringView path) {
   const WStringView first = path.substr(0, path.find(u'\\'));
-  if (path.empty() || path[0] == u'\\' || first.find(u':') != WStringView::npos) {
-    return WString(path);
-  }
-  return u"\\" + WString(path);
+  return !path.empty() && path[0] != u'\\' && first.find(u':') == WStringView::npos;
 }
+
+WString Rooted(WStringView path) { return NeedsRoot(path) ? u"\\" + WString(path) : WString(path); }
 
 // A path may be longer than MAX_PATH, as on the device; no single name in it longer than 255.
 bool NamesFit(WStringView path) {
@@ -60,77 +59,90 @@ bool NamesFit(WStringView path) {
 
 }  // namespace
 
+// Built in one pass: every operation keys its paths, and the fuzz targets make millions.
 WString FakeFiles::Key(WStringView path) {
-  WString key = Folded(Rooted(path));
-  while (key.size() > 1 && key.back() == u'\\') key.pop_back();
+  while (path.size() > 1 && path.back() == u'\\') path.remove_suffix(1);
+  const std::size_t root = NeedsRoot(path) ? 1 : 0;
+  WString key(root + path.size(), u'\\');
+  std::transform(path.begin(), path.end(), key.begin() + root, [](WChar c) { return Folded(c); });
   return key;
 }
 
-bool FakeFiles::ParentExists(WStringView path) const {
-  const WString parent = ParentOf(Key(path));
+bool FakeFiles::ParentExists(WStringView key) const {
+  const WStringView parent = ParentOf(key);
   // The root, and a drive such as "C:", always exist.
-  if (parent.empty() || parent.find(u'\\') == WString::npos) return true;
+  if (parent.empty() || parent.find(u'\\') == WStringView::npos) return true;
   const Entry* entry = Find(parent);
   return entry != nullptr && entry->folder;
 }
 
-const FakeFiles::Entry* FakeFiles::Find(WStringView path) const {
-  auto found = entries_.find(Key(path));
+const FakeFiles::Entry* FakeFiles::Find(WStringView key) const {
+  auto found = entries_.find(key);
   return found == entries_.end() ? nullptr : &found->second;
 }
 
-bool FakeFiles::IsOpen(WStringView path, bool forWritingOnly) const {
-  const WString key = Key(path);
+bool FakeFiles::IsOpen(WStringView key, bool forWritingOnly) const {
   return std::any_of(open_.begin(), open_.end(), [&](const auto& open) {
     return open.second.key == key && (open.second.writing || !forWritingOnly);
   });
 }
 
 void FakeFiles::PutFolder(WStringView path) {
-  const WString parent = ParentOf(Rooted(path));
-  if (!parent.empty() && parent.find(u'\\') != WString::npos && !IsFolder(parent)) {
+  const WString rooted = Rooted(path);
+  const WStringView parent = ParentOf(rooted);
+  if (!parent.empty() && parent.find(u'\\') != WStringView::npos && !IsFolder(parent)) {
     PutFolder(parent);
   }
   entries_[Key(path)] = Entry{WString(path), true, {}};
 }
 
 void FakeFiles::PutFile(WStringView path, std::string_view bytes) {
-  const WString parent = ParentOf(Rooted(path));
-  if (!parent.empty() && parent.find(u'\\') != WString::npos && !IsFolder(parent)) {
+  const WString rooted = Rooted(path);
+  const WStringView parent = ParentOf(rooted);
+  if (!parent.empty() && parent.find(u'\\') != WStringView::npos && !IsFolder(parent)) {
     PutFolder(parent);
   }
   entries_[Key(path)] = Entry{WString(path), false, std::string(bytes)};
 }
 
 bool FakeFiles::IsFolder(WStringView path) const {
-  const Entry* entry = Find(path);
+  const Entry* entry = Find(Key(path));
   return entry != nullptr && entry->folder;
 }
 
 bool FakeFiles::IsFile(WStringView path) const {
-  const Entry* entry = Find(path);
+  const Entry* entry = Find(Key(path));
   return entry != nullptr && !entry->folder;
 }
 
 std::optional<std::string> FakeFiles::Content(WStringView path) const {
-  const Entry* entry = Find(path);
+  const Entry* entry = Find(Key(path));
   if (entry == nullptr || entry->folder) return std::nullopt;
   return entry->bytes;
 }
 
 std::vector<WString> FakeFiles::Paths() const {
   std::vector<WString> paths;
+  paths.reserve(entries_.size());
   for (const auto& [key, entry] : entries_) paths.push_back(entry.path);
   return paths;
 }
 
+void FakeFiles::ForEachEntry(
+    const std::function<void(WStringView path, const std::string* bytes)>& visit) const {
+  for (const auto& [key, entry] : entries_) {
+    visit(entry.path, entry.folder ? nullptr : &entry.bytes);
+  }
+}
+
 bool FakeFiles::CreateFolder(WStringView path) {
   log.push_back("CreateFolder " + Narrow(path));
-  if (faults.Fails("CreateFolder", path) || Find(path) != nullptr || !ParentExists(path) ||
+  const WString key = Key(path);
+  if (faults.Fails("CreateFolder", path) || Find(key) != nullptr || !ParentExists(key) ||
       !NamesFit(path)) {
     return false;
   }
-  entries_[Key(path)] = Entry{WString(path), true, {}};
+  entries_[key] = Entry{WString(path), true, {}};
   return true;
 }
 
@@ -141,7 +153,8 @@ Handle FakeFiles::FindFirst(WStringView pattern, FindData* data) {
   WString mask = Folded(NameOf(pattern));
   if (mask == u"*.*") mask.resize(1);  // "*.*" matches every name, as "*" does
   const bool root = folder.empty() || folder.find(u'\\') == WString::npos;
-  if (!root && !IsFolder(folder)) return kInvalidHandle;
+  const Entry* folderEntry = Find(folder);
+  if (!root && (folderEntry == nullptr || !folderEntry->folder)) return kInvalidHandle;
   Search search;
   if (!root) {
     for (WStringView dots : {WStringView(u"."), WStringView(u"..")}) {
@@ -178,45 +191,52 @@ bool FakeFiles::FindClose(Handle search) {
 bool FakeFiles::Copy(WStringView from, WStringView to, bool failIfExists) {
   log.push_back("Copy " + Narrow(from) + " " + Narrow(to));
   if (faults.Fails("Copy", to)) return false;
-  const Entry* source = Find(from);
-  const Entry* target = Find(to);
-  if (source == nullptr || source->folder || !ParentExists(to) || !NamesFit(to)) return false;
-  if (IsOpen(from, true) || IsOpen(to, false)) return false;
+  const WString fromKey = Key(from);
+  const WString toKey = Key(to);
+  const Entry* source = Find(fromKey);
+  const Entry* target = Find(toKey);
+  if (source == nullptr || source->folder || !ParentExists(toKey) || !NamesFit(to)) return false;
+  if (IsOpen(fromKey, true) || IsOpen(toKey, false)) return false;
   if (target != nullptr && (target->folder || failIfExists)) return false;
   const std::string bytes = source->bytes;
   const WString path = target != nullptr ? target->path : WString(to);
-  entries_[Key(to)] = Entry{path, false, bytes};
+  entries_[toKey] = Entry{path, false, bytes};
   return true;
 }
 
 bool FakeFiles::Delete(WStringView path) {
   log.push_back("Delete " + Narrow(path));
   if (faults.Fails("Delete", path)) return false;
-  const Entry* entry = Find(path);
-  if (entry == nullptr || entry->folder || IsOpen(path, false)) return false;
-  entries_.erase(Key(path));
+  const WString key = Key(path);
+  const Entry* entry = Find(key);
+  if (entry == nullptr || entry->folder || IsOpen(key, false)) return false;
+  entries_.erase(key);
   return true;
 }
 
 Handle FakeFiles::OpenForReading(WStringView path) {
   log.push_back("OpenForReading " + Narrow(path));
-  if (faults.Fails("OpenForReading", path) || !IsFile(path) || IsOpen(path, true)) {
+  const WString key = Key(path);
+  const Entry* entry = Find(key);
+  if (faults.Fails("OpenForReading", path) || entry == nullptr || entry->folder ||
+      IsOpen(key, true)) {
     return kInvalidHandle;
   }
-  open_[nextHandle_] = OpenFile{Key(path), 0, false};
+  open_[nextHandle_] = OpenFile{key, 0, false};
   return nextHandle_++;
 }
 
 Handle FakeFiles::CreateForWriting(WStringView path) {
   log.push_back("CreateForWriting " + Narrow(path));
-  if (faults.Fails("CreateForWriting", path) || IsFolder(path) || !ParentExists(path) ||
-      IsOpen(path, false) || !NamesFit(path)) {
+  const WString key = Key(path);
+  const Entry* existing = Find(key);
+  if (faults.Fails("CreateForWriting", path) || (existing != nullptr && existing->folder) ||
+      !ParentExists(key) || IsOpen(key, false) || !NamesFit(path)) {
     return kInvalidHandle;
   }
-  const Entry* existing = Find(path);
   const WString name = existing != nullptr ? existing->path : WString(path);
-  entries_[Key(path)] = Entry{name, false, {}};
-  open_[nextHandle_] = OpenFile{Key(path), 0, true};
+  entries_[key] = Entry{name, false, {}};
+  open_[nextHandle_] = OpenFile{key, 0, true};
   return nextHandle_++;
 }
 

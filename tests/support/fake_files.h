@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -34,6 +35,9 @@ class FakeFiles final : public Files {
   std::optional<std::string> Content(WStringView path) const;
   // Every file and folder, by its full path as created, in name order.
   std::vector<WString> Paths() const;
+  // The same, with each file's content (none for a folder), without copying the tree.
+  void ForEachEntry(
+      const std::function<void(WStringView path, const std::string* bytes)>& visit) const;
   int OpenHandles() const { return static_cast<int>(open_.size() + searches_.size()); }
 
   bool CreateFolder(WStringView path) override;
@@ -63,13 +67,14 @@ class FakeFiles final : public Files {
     std::vector<FindData> found;
     std::size_t next = 0;
   };
+  // A path as the map keys it: rooted, letter case folded, no trailing backslash.
   static WString Key(WStringView path);
-  bool ParentExists(WStringView path) const;
-  const Entry* Find(WStringView path) const;
-  // Whether a handle is open on the path: any, or only one open for writing.
-  bool IsOpen(WStringView path, bool forWritingOnly) const;
+  bool ParentExists(WStringView key) const;
+  const Entry* Find(WStringView key) const;
+  // Whether a handle is open on the key: any, or only one open for writing.
+  bool IsOpen(WStringView key, bool forWritingOnly) const;
 
-  std::map<WString, Entry> entries_;
+  std::map<WString, Entry, std::less<>> entries_;
   std::map<Handle, OpenFile> open_;
   std::map<Handle, Search> searches_;
   Handle nextHandle_ = 0x300;

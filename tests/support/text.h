@@ -21,11 +21,14 @@ inline WString Widen(std::string_view text) {
 }
 
 // Letter case folded the way the platform compares names (ASCII and Latin-1 letters).
+inline WChar Folded(WChar c) {
+  const bool lower = (c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
+  return lower ? static_cast<WChar>(c - 0x20) : c;
+}
+
 inline WString Folded(WStringView text) {
   WString out(text);
-  for (WChar& c : out) {
-    if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) c -= 0x20;
-  }
+  for (WChar& c : out) c = Folded(c);
   return out;
 }
 
