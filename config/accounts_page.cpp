@@ -69,7 +69,7 @@ void AccountsPage::FillList() {
   for (std::size_t line = 0; line < lineFlags_.size(); ++line) {
     if (lineFlags_[line] == 1) list_.SetSel(static_cast<int>(line), true);
   }
-  list_.FitHorizontalExtent();
+  list_.FitHorizontalExtent(storeNames_);
   if (list_.GetCount() == 0) list_.EnableWindow(false);
 }
 

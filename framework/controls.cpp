@@ -103,9 +103,9 @@ void ListBox::SetTopIndex(int index) const {
 }
 
 // A little room after the text, as the list leaves before it.
-void ListBox::FitHorizontalExtent() const {
+void ListBox::FitHorizontalExtent(const std::vector<WString>& lines) const {
   int widest = 0;
-  for (int line = 0; line < GetCount(); ++line) widest = std::max(widest, TextWidth(GetText(line)));
+  for (const WString& line : lines) widest = std::max(widest, TextWidth(line));
   Send(kLbSetHorizontalExtent, static_cast<std::uintptr_t>(widest + kLineMargin));
 }
 

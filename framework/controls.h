@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/types.h"
 
@@ -72,8 +73,9 @@ class ListBox : public Control {
   void SetCaretIndex(int index) const;
   int GetTopIndex() const;
   void SetTopIndex(int index) const;
-  // The width in pixels the list can be scrolled across; makes the widest line readable.
-  void FitHorizontalExtent() const;
+  // The width in pixels the list can be scrolled across: the widest of its lines, given by the
+  // caller that added them, can be read whole.
+  void FitHorizontalExtent(const std::vector<WString>& lines) const;
   WString GetText(int index) const;
 };
 
