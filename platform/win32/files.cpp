@@ -74,11 +74,11 @@ class Win32Files final : public Files {
   bool CloseFile(Handle file) override { return CloseHandle(AsHandle(file)) != FALSE; }
 };
 
+// Holds nothing, like the registry's: built before the program starts.
+Win32Files files;
+
 }  // namespace
 
-Files& SystemFiles() {
-  static Win32Files files;
-  return files;
-}
+Files& SystemFiles() { return files; }
 
 }  // namespace lectavo

@@ -11,7 +11,9 @@ HANDLE AsHandle(Handle handle) { return reinterpret_cast<HANDLE>(handle); }
 }  // namespace
 
 Handle Win32NamedMutexes::Create(WStringView name) {
-  return reinterpret_cast<Handle>(CreateMutexW(nullptr, FALSE, ToApi(name).c_str()));
+  const ApiName apiName(name);
+  if (!apiName.Fits()) return kNoHandle;
+  return reinterpret_cast<Handle>(CreateMutexW(nullptr, FALSE, apiName.c_str()));
 }
 
 std::uint32_t Win32NamedMutexes::Wait(Handle mutex, std::uint32_t timeoutMilliseconds) {

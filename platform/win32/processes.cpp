@@ -78,11 +78,11 @@ class Win32Processes final : public Processes {
   }
 };
 
+// Holds nothing, like the registry's: built before the program starts.
+Win32Processes processes;
+
 }  // namespace
 
-Processes& SystemProcesses() {
-  static Win32Processes processes;
-  return processes;
-}
+Processes& SystemProcesses() { return processes; }
 
 }  // namespace lectavo

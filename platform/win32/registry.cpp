@@ -58,11 +58,11 @@ class Win32Registry final : public Registry {
   bool CloseKey(Handle key) override { return RegCloseKey(AsKey(key)) == ERROR_SUCCESS; }
 };
 
+// Built before the program starts (it holds nothing), so no guard of the C++ runtime is linked.
+Win32Registry registry;
+
 }  // namespace
 
-Registry& SystemRegistry() {
-  static Win32Registry registry;
-  return registry;
-}
+Registry& SystemRegistry() { return registry; }
 
 }  // namespace lectavo
