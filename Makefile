@@ -32,7 +32,8 @@ test: build
 	cd $(FUZZ) && ctest --output-on-failure -j$(JOBS)
 	cd $(WINDOWS) && ctest --output-on-failure
 
-run: build
+# The device needs the Windows programs only.
+run: windows
 	@scripts/run
 
 # A voice command to the device of make run: make say CMD=VorlesenAus

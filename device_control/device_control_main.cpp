@@ -2,7 +2,8 @@
 //   lectavo-device wait-window TITLE SECONDS   waits for a visible window with that title
 //   lectavo-device tap CLASS                   taps the first window of that class
 //   lectavo-device screenshot TITLE FILE.bmp   saves what the window shows
-//   lectavo-device close TITLE                 asks the window to close
+//   lectavo-device close TITLE                 asks the window to close, waits until it has
+//   lectavo-device wait-refresh SECONDS        waits for the Today screen's next refresh query
 //   lectavo-device signal EVENT                sets a named event
 //   lectavo-device tab TITLE INDEX             selects a tab of the window, as a click does
 //   lectavo-device wake-sound                  sets up the sound device (slow the first time)
@@ -43,12 +44,17 @@ BOOL CALLBACK MatchClass(HWND window, LPARAM context) {
   return search->found == nullptr;
 }
 
-int WaitWindow(const std::wstring& title, int seconds) {
-  for (int tries = 0; tries < seconds * 10; ++tries) {
-    if (FindVisibleWindow(title) != nullptr) return 0;
-    Sleep(100);
+// Polls until done holds, at most seconds; whether it held.
+template <typename Condition>
+bool WaitFor(Condition done, int seconds) {
+  for (int tries = 0; tries < seconds * 50; ++tries, Sleep(20)) {
+    if (done()) return true;
   }
-  return 1;
+  return done();
+}
+
+int WaitWindow(const std::wstring& title, int seconds) {
+  return WaitFor([&] { return FindVisibleWindow(title) != nullptr; }, seconds) ? 0 : 1;
 }
 
 int Tap(const wchar_t* className) {
@@ -105,7 +111,17 @@ int Screenshot(const std::wstring& title, const wchar_t* file) {
 
 int Close(const std::wstring& title) {
   HWND window = FindVisibleWindow(title);
-  return window != nullptr && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (window == nullptr || !PostMessageW(window, WM_CLOSE, 0, 0)) return 1;
+  return WaitFor([&] { return !IsWindow(window); }, 10) ? 0 : 1;
+}
+
+// The Today screen counts its refresh queries in a window property.
+int WaitRefresh(int seconds) {
+  const HWND screen = FindWindowW(L"TodayScreen", nullptr);
+  if (screen == nullptr) return 1;
+  const auto queries = [&] { return reinterpret_cast<UINT_PTR>(GetPropW(screen, L"RefreshQueries")); };
+  const UINT_PTR seen = queries();
+  return WaitFor([&] { return queries() > seen; }, seconds) ? 0 : 1;
 }
 
 int Signal(const wchar_t* name) {
@@ -188,13 +204,15 @@ int wmain(int argc, wchar_t** argv) {
   if (args.size() == 2 && args[0] == L"tap") return Tap(argv[2]);
   if (args.size() == 3 && args[0] == L"screenshot") return Screenshot(args[1], argv[3]);
   if (args.size() == 2 && args[0] == L"close") return Close(args[1]);
+  if (args.size() == 2 && args[0] == L"wait-refresh") return WaitRefresh(_wtoi(argv[2]));
   if (args.size() == 2 && args[0] == L"signal") return Signal(argv[2]);
   if (args.size() == 3 && args[0] == L"tab") return SelectTab(args[1], _wtoi(argv[3]));
   if (args.size() == 1 && args[0] == L"wake-sound") return WakeSound();
   if (args.size() == 2 && args[0] == L"heard") return PrintHeard(args[1]);
   fputws(
       L"usage: lectavo-device wait-window TITLE SECONDS | tap CLASS | "
-      L"screenshot TITLE FILE.bmp | close TITLE | signal EVENT | tab TITLE INDEX | "
+      L"screenshot TITLE FILE.bmp | close TITLE | wait-refresh SECONDS | signal EVENT | "
+      L"tab TITLE INDEX | "
       L"wake-sound | heard FILE\n",
       stderr);
   return 2;

@@ -30,8 +30,6 @@ using namespace lectavo::wine;
 const wchar_t* const kDialogCaption = L"  Lectavo";
 constexpr DWORD kReadOn = 1u << 27;
 constexpr DWORD kEnglish = 1u << 22;
-// Fewer dark pixels than a short text draws at the dialog's font.
-constexpr int kTextPixels = 30;
 
 class ConfigWineTest : public ::testing::Test {
  protected:
@@ -111,9 +109,11 @@ TEST_F(ConfigWineTest, InstallDefaultsShowTheGermanCaptionsAndTheReadPage) {
     EXPECT_EQ(CheckState(box), checked) << id;
   }
   EXPECT_EQ(Text(FindControl(dialog, kReadOnId)), L" Vorlesen aktivieren");
-  const Screenshot shot = SaveBuildScreenshot(dialog, L"lectavo_config_de.bmp");
-  EXPECT_GT(DarkPixelsOf(shot, dialog, FindControl(dialog, kReadOnId)), kTextPixels)
-      << "the check box's text is drawn";
+  const auto readOnDrawn = [&](const Screenshot& shot) {
+    return DarkPixelsOf(shot, dialog, FindControl(dialog, kReadOnId)) > kTextPixels;
+  };
+  const Screenshot shot = SaveBuildScreenshot(dialog, L"lectavo_config_de.bmp", readOnDrawn);
+  EXPECT_TRUE(readOnDrawn(shot)) << "the check box's text is drawn";
   RECT corner{};
   GetWindowRect(dialog, &corner);
   corner.right = corner.left + 28;
@@ -134,9 +134,7 @@ TEST_F(ConfigWineTest, EnglishRecordShowsEnglishCaptionsAndLabels) {
             (std::vector<std::wstring>{L"General", L"Read", L"Answer", L"Text for answer", L"Speak",
                                        L"Accounts", L"About"}));
   EXPECT_EQ(Text(FindControl(dialog, kReadUnaskedId)), L" Read without demand");
-  EXPECT_GT(DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_en.bmp"), dialog,
-                         FindControl(dialog, kReadUnaskedId)),
-            kTextPixels);
+  EXPECT_TRUE(TextDrawn(dialog, FindControl(dialog, kReadUnaskedId), L"lectavo_config_en.bmp"));
 
   SelectTab(FindControl(dialog, kTabControlId), 6);
   const std::wstring version = L"Lectavo\n\nVersion  2.2.1";
@@ -146,9 +144,7 @@ TEST_F(ConfigWineTest, EnglishRecordShowsEnglishCaptionsAndLabels) {
     if (text.compare(0, version.size(), version) == 0) about = window;
   }
   ASSERT_NE(about, nullptr) << "the About page is the same in both languages";
-  EXPECT_GT(
-      DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_about_en.bmp"), dialog, about),
-      kTextPixels);
+  EXPECT_TRUE(TextDrawn(dialog, about, L"lectavo_config_about_en.bmp"));
   Close(dialog);
   EXPECT_TRUE(program->WaitForExit(10000));
 }
@@ -200,9 +196,7 @@ TEST_F(ConfigWineTest, WaitStartOfZeroIsShownAndStoredAsTen) {
   HWND wait = FindControl(dialog, kWaitStartId);
   ASSERT_NE(wait, nullptr);
   EXPECT_EQ(Text(wait), L"0");
-  EXPECT_GT(
-      DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_general_de.bmp"), dialog, wait), 0)
-      << "the 0 is drawn";
+  EXPECT_TRUE(TextDrawn(dialog, wait, L"lectavo_config_general_de.bmp", 0)) << "the 0 is drawn";
   ASSERT_TRUE(ConfirmAndEnd(dialog));
   EXPECT_EQ(ReadDword(kSettingsKey, L"ValWaitStart"), 10u);
 }
@@ -219,8 +213,7 @@ TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder)
   ClickLine(list, 0);
   ClickLine(list, 2);
   EXPECT_EQ(SelectedLines(list), (std::vector<int>{1}));
-  EXPECT_GT(
-      DarkPixelsOf(SaveBuildScreenshot(dialog, L"lectavo_config_accounts_de.bmp"), dialog, list), 0)
+  EXPECT_TRUE(TextDrawn(dialog, list, L"lectavo_config_accounts_de.bmp", 0))
       << "the lines not chosen are drawn in the window's text colour";
   ASSERT_TRUE(ConfirmAndEnd(dialog));
   EXPECT_EQ(ReadText(kSettingsKey, L"StrAccounts"), L"B\t");

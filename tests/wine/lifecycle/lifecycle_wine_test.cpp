@@ -121,7 +121,7 @@ TEST_P(LifecycleWineTest, ReinstallOverTheRunningDeviceReplacesEveryProgram) {
         return now.size() == 1 && now != monitor;
       },
       8000));
-  Sleep(4500);  // two more refresh queries
+  ASSERT_TRUE(today->TwoMoreRefreshQueries());
   EXPECT_EQ(CountProcesses(L"Lectavo_Monitor.exe"), 1);
 }
 
@@ -166,7 +166,7 @@ TEST_P(LifecycleWineTest, UninstallWhileTheDeviceRunsStopsEverythingAndRemovesIt
   EXPECT_EQ(FilesIn(kProgramFolder), moved ? FilesIn(package) : std::vector<std::wstring>{})
       << "moved programs are the setup's to keep; installed ones go";
   EXPECT_EQ(FilesBelow(kDefaultFolder), std::vector<std::wstring>{});
-  Sleep(4500);  // two more refresh queries of the Today screen
+  ASSERT_TRUE(today->TwoMoreRefreshQueries());
   EXPECT_EQ(CountProductProcesses(), 0);
   EXPECT_EQ(MessageBoxes(), 0);
   EXPECT_TRUE(today->Running());

@@ -1,6 +1,7 @@
 #include "tests/wine/lifecycle/running_device.h"
 
 #include "tests/wine/support/paths.h"
+#include "tests/wine/support/today_screen.h"
 
 #include <tlhelp32.h>
 
@@ -153,9 +154,12 @@ std::wstring LoadedTodayLibrary(DWORD processId) {
 TodayScreen::TodayScreen()
     : host_(std::make_unique<StartedProcess>(HostPath(LECTAVO_TODAY_HOST))) {}
 
-HWND TodayScreen::Item() const {
-  const HWND screen = FindWindowW(L"TodayScreen", nullptr);
-  return screen == nullptr ? nullptr : FindWindowExW(screen, nullptr, L"Lectavo Service", nullptr);
+HWND TodayScreen::Item() const { return wine::FindLectavoItem(wine::FindTodayScreen(Id())); }
+
+bool TodayScreen::TwoMoreRefreshQueries() const {
+  const HWND screen = wine::FindTodayScreen(Id());
+  const std::uintptr_t seen = wine::RefreshQueries(screen);
+  return WaitUntil([&] { return wine::RefreshQueries(screen) >= seen + 2; }, 10000);
 }
 
 }  // namespace lectavo::lifecycle

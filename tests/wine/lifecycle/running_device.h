@@ -54,6 +54,8 @@ class TodayScreen {
   bool Running() const { return host_->Running(); }
   // The Lectavo item's window; null while the screen shows none.
   HWND Item() const;
+  // Waits for two more refresh queries: whatever the item does at a query has been done.
+  bool TwoMoreRefreshQueries() const;
 
  private:
   std::unique_ptr<device::StartedProcess> host_;

@@ -23,10 +23,10 @@ std::string ReadAll(const wchar_t* path) {
 }  // namespace
 
 // Wine writes a program's trace to the Unix error output it inherits, whatever Windows
-// handles it is given; so a Unix shell (Wine starts those too) starts the program with its
-// error output in a file, then adds the exit code. A Unix program gives no process handle to
-// wait on: the exit code in the file is waited for instead. The recorder runs in that shell
-// too: started first, and the program only once the monitor's bytes (silence included) flow.
+// handles it is given; so a Unix shell (Wine starts those too) runs the program through the
+// build's wine-run, with its output in a file, then adds the exit code. A Unix program gives
+// no process handle to wait on: the exit code in the file is waited for instead. wine-run
+// records the sound server while the program runs, until what it played has arrived.
 TracedRun RunWithSoundTrace(const std::wstring& program, const std::string& recording) {
   TracedRun run;
   wchar_t folder[MAX_PATH];
@@ -39,17 +39,12 @@ TracedRun RunWithSoundTrace(const std::wstring& program, const std::string& reco
   if (trace == INVALID_HANDLE_VALUE) return run;
 
   const std::string marker(std::begin(kExitMarker), std::end(kExitMarker) - 1);
-  const std::wstring record =
-      recording.empty()
-          ? L""
-          : L"parec --device=@DEFAULT_MONITOR@ --raw --format=s16le --channels=1 --rate=22050 "
-            L">\\\"$1\\\" 2>/dev/null & r=$!; for i in $(seq 200); do [ -s \\\"$1\\\" ] && break; "
-            L"sleep 0.05; done; ";
-  const std::wstring stopRecording = recording.empty() ? L"" : L"sleep 0.3; kill $r; wait $r; ";
+  const std::string wineRun = LECTAVO_BUILD_DIR "/wine-run";
   std::wstring commandLine =
-      L"/bin/sh -c \"" + record + L"WINEDEBUG=+winmm wine \\\"$0\\\" 2>&1; s=$?; " + stopRecording +
-      L"echo " + std::wstring(marker.begin(), marker.end()) + L"$s\" \"" + program + L"\" \"" +
-      std::wstring(recording.begin(), recording.end()) + L"\"";
+      L"/bin/sh -c \"LECTAVO_RECORD=\\\"$1\\\" WINEDEBUG=+winmm \\\"$2\\\" \\\"$0\\\" 2>&1; echo " +
+      std::wstring(marker.begin(), marker.end()) + L"$?\" \"" + program + L"\" \"" +
+      std::wstring(recording.begin(), recording.end()) + L"\" \"" +
+      std::wstring(wineRun.begin(), wineRun.end()) + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;

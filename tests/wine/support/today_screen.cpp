@@ -22,6 +22,10 @@ HWND FindLectavoItem(HWND screen) {
   return screen == nullptr ? nullptr : FindWindowExW(screen, nullptr, L"Lectavo Service", nullptr);
 }
 
+std::uintptr_t RefreshQueries(HWND screen) {
+  return reinterpret_cast<std::uintptr_t>(GetPropW(screen, L"RefreshQueries"));
+}
+
 int CountInIcon(const Screenshot& shot, HWND screen, HWND item, int x, bool (*matches)(DWORD)) {
   RECT line{};
   if (!GetWindowRect(item, &line)) return 0;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "tests/wine/support/screen_pixels.h"
 
 namespace lectavo::wine {
@@ -12,6 +14,8 @@ namespace lectavo::wine {
 HWND FindTodayScreen(DWORD hostProcessId);
 // The Lectavo item's window on the screen; nullptr when the screen does not show it.
 HWND FindLectavoItem(HWND screen);
+// The refresh queries the screen has made so far, as it counts them.
+std::uintptr_t RefreshQueries(HWND screen);
 
 // Pixels that match in the 16 x 16 icon the item draws at (x, 2) of its line, on a capture
 // of the screen.

@@ -143,13 +143,24 @@ std::vector<std::wstring> TabCaptions(HWND tab) {
   return captions;
 }
 
-Screenshot SaveBuildScreenshot(HWND window, const std::wstring& name) {
+Screenshot SaveBuildScreenshot(HWND window, const std::wstring& name,
+                               const std::function<bool(const Screenshot&)>& shows) {
   SetForegroundWindow(window);
   RedrawWindow(window, nullptr, nullptr,
                RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-  Sleep(300);  // the program repaints in its own thread
-  const Screenshot shot = Capture(window);
+  Screenshot shot = Capture(window);
+  for (const DWORD start = GetTickCount(); !shows(shot) && GetTickCount() - start < 5000;) {
+    Sleep(20);
+    shot = Capture(window);
+  }
   return SaveToBuild(shot, name) ? shot : Screenshot{};
+}
+
+bool TextDrawn(HWND window, HWND control, const std::wstring& name, int minimum) {
+  const auto drawn = [&](const Screenshot& shot) {
+    return DarkPixelsOf(shot, window, control) > minimum;
+  };
+  return drawn(SaveBuildScreenshot(window, name, drawn));
 }
 
 }  // namespace lectavo::wine

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,9 +43,16 @@ std::vector<std::wstring> ListLines(HWND list);
 std::vector<int> SelectedLines(HWND list);
 std::vector<std::wstring> TabCaptions(HWND tab);
 
-// The window brought to the front, redrawn and captured as the screen shows it, and saved by
-// file name into the build's screenshots folder; the capture, for checks of what it shows
-// (empty when it could not be taken or saved).
-Screenshot SaveBuildScreenshot(HWND window, const std::wstring& name);
+// The window brought to the front, redrawn and captured as the screen shows it once shows
+// holds for the capture (the program paints in its own time; at most 5 s), and saved by file
+// name into the build's screenshots folder; the capture, for checks of what it shows (the last
+// one taken when shows never held; empty when it could not be taken or saved).
+Screenshot SaveBuildScreenshot(HWND window, const std::wstring& name,
+                               const std::function<bool(const Screenshot&)>& shows);
+// Fewer dark pixels than a short text draws at the dialog's font.
+inline constexpr int kTextPixels = 30;
+// Whether the screen shows control's text, more than minimum dark pixels in its client area,
+// once window has painted it; the screenshot saved by name.
+bool TextDrawn(HWND window, HWND control, const std::wstring& name, int minimum = kTextPixels);
 
 }  // namespace lectavo::wine

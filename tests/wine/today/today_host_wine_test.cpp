@@ -67,11 +67,6 @@ class TodayHostWineTest : public ::testing::Test {
 
   std::vector<DWORD> Monitors() const { return ChildrenOf(host, L"Lectavo_Monitor.exe"); }
 
-  // The refresh queries the screen has made so far, as it counts them.
-  std::uintptr_t RefreshQueries() const {
-    return reinterpret_cast<std::uintptr_t>(GetPropW(screen, L"RefreshQueries"));
-  }
-
   std::unique_ptr<device::StartedProcess> started;
   DWORD host = 0;
   HWND screen = nullptr;
@@ -106,9 +101,9 @@ TEST_F(TodayHostWineTest, MonitorThatCannotStartShowsOneBoxAtATime) {
   EXPECT_STREQ(caption, L"Fehler");
   EXPECT_STREQ(text, L"Lectavo-Monitor konnte nicht gestartet werden.");
   // Two more refresh queries while the box is open, asked for as the screen's timer does.
-  const std::uintptr_t queries = RefreshQueries();
+  const std::uintptr_t queries = RefreshQueries(screen);
   for (int query = 0; query < 2; ++query) PostMessageW(screen, WM_TIMER, 1, 0);
-  ASSERT_TRUE(WaitUntil([&] { return RefreshQueries() >= queries + 2; }, 5000));
+  ASSERT_TRUE(WaitUntil([&] { return RefreshQueries(screen) >= queries + 2; }, 5000));
   EXPECT_EQ(MessageBoxes().size(), 1u) << "no box on top of the open one";
 
   PostMessageW(box, WM_COMMAND, IDOK, 0);
