@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 #include "inspector/record_fields.h"
 
@@ -44,10 +45,15 @@ bool CopyText(WStringView text, WChar (&field)[N]) {
 
 ChangeOutcome Failed(WString message) { return {false, std::move(message)}; }
 
+WString Number(std::uint32_t value) {
+  const std::string digits = std::to_string(value);
+  return WString(digits.begin(), digits.end());
+}
+
 class Change {
  public:
-  Change(SettingsStore& store, WStringView name, const std::vector<WString>& values)
-      : store_(store), name_(name), values_(values) {}
+  Change(SettingsStore& store, WStringView name, const std::vector<WString>& values, bool raw)
+      : store_(store), name_(name), values_(values), raw_(raw) {}
 
   ChangeOutcome Run() {
     if (name_ == kStrLangPath) return SaveAlone(&Change::SetLangPath, &SettingsStore::SaveLangPath);
@@ -73,25 +79,11 @@ class Change {
   }
 
   bool Known() const {
-    for (WStringView value : {kValSpeak, kValUsedLang, kStrAccounts, kValWaitStart,
-                              kValAnswerTime, kStrAddressCC}) {
+    for (WStringView value :
+         {kValSpeak, kValUsedLang, kStrAccounts, kValWaitStart, kValAnswerTime, kStrAddressCC}) {
       if (name_ == value) return true;
     }
-    return Field().has_value();
-  }
-
-  // The field of ValSpeak or ValUsedLang with this name, and which value holds it.
-  std::optional<std::pair<BitField, std::uint32_t SettingsRecord::*>> Field() const {
-    for (const HalvedField& halved : kHalvedFields) {
-      if (name_ == halved.name) return std::make_pair(halved.half, &SettingsRecord::ValSpeak);
-    }
-    for (const NamedField& flag : kSpeakFlags) {
-      if (name_ == flag.name) return std::make_pair(flag.field, &SettingsRecord::ValSpeak);
-    }
-    for (const NamedField& field : kUsedLangFields) {
-      if (name_ == field.name) return std::make_pair(field.field, &SettingsRecord::ValUsedLang);
-    }
-    return std::nullopt;
+    return FindField(name_).has_value();
   }
 
   std::optional<WString> OneValue(WString& value) {
@@ -141,27 +133,46 @@ class Change {
     if (name_ == kValUsedLang) return OneNumber(record_.ValUsedLang);
     if (name_ == kValWaitStart) return OneNumber(record_.ValWaitStart);
     if (name_ == kValAnswerTime) return OneNumber(record_.ValAnswerTime);
-    const auto [field, value] = *Field();
+    const FoundField found = *FindField(name_);
     std::uint32_t number = 0;
     if (auto refused = OneNumber(number)) return refused;
-    if (field.Get(field.Set(0, number)) != number) {
+    if (found.halved != nullptr) {
+      if (auto refused = Halve(*found.halved, found.shown, number)) return refused;
+    }
+    if (found.field.Get(found.field.Set(0, number)) != number) {
       return values_[0] + u" does not fit into " + name_ + u".";
     }
-    record_.*value = field.Set(record_.*value, number);
+    record_.*found.value = found.field.Set(record_.*found.value, number);
+    return std::nullopt;
+  }
+
+  // The Speak page replaces a half outside its range with the default when it opens: such a
+  // value is refused, unless written raw. A shown value is stored halved, as the page does.
+  std::optional<WString> Halve(const HalvedField& halved, bool shown, std::uint32_t& number) {
+    const std::uint32_t lowest = shown ? halved.lowest : halved.lowest / 2;
+    const std::uint32_t highest = shown ? halved.highest : halved.highest / 2;
+    const bool inRange = number >= lowest && number <= highest;
+    if (!inRange && (shown || !raw_)) {
+      return name_ + u" takes " + Number(lowest) + u".." + Number(highest) +
+             u"; the Speak page would replace " + values_[0] + u" with its default." +
+             (shown ? u"" : u" (--raw writes it all the same.)");
+    }
+    if (shown) number /= 2;
     return std::nullopt;
   }
 
   SettingsStore& store_;
   WString name_;
   const std::vector<WString>& values_;
+  bool raw_;
   SettingsRecord record_;
 };
 
 }  // namespace
 
 ChangeOutcome ChangeSetting(SettingsStore& store, WStringView name,
-                            const std::vector<WString>& values) {
-  return Change(store, name, values).Run();
+                            const std::vector<WString>& values, bool raw) {
+  return Change(store, name, values, raw).Run();
 }
 
 }  // namespace lectavo

@@ -13,10 +13,11 @@ struct ChangeOutcome {
   WString message;
 };
 
-// name: a registry value (ValSpeak, StrAccounts...) or a field of one (FlagReadOn, SpeedHalf,
-// LangNumber...). values: one number (decimal or 0x hex) or text; StrAccounts takes any
-// number of account names, each stored with its closing TAB.
+// name: a registry value (ValSpeak, StrAccounts...) or a field of one (FlagReadOn, SpeedHalf
+// or Speed, LangNumber...). values: one number (decimal or 0x hex) or text; StrAccounts takes
+// any number of account names, each stored with its closing TAB. A halved field outside the
+// Speak page's range is refused unless raw.
 ChangeOutcome ChangeSetting(SettingsStore& store, WStringView name,
-                            const std::vector<WString>& values);
+                            const std::vector<WString>& values, bool raw = false);
 
 }  // namespace lectavo

@@ -1,8 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "inspector/settings_change.h"
 #include "inspector/settings_report.h"
+#include "inspector/settings_value.h"
 #include "tests/support/fake_code_page.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/text.h"
@@ -59,8 +63,8 @@ TEST_F(InspectorTest, InstallDefaultsAreDecodedByName) {
        {"ValSpeak 0xE8323232", " Speed 100", " Pitch 100", " Volume 100", " FlagDialogEnglish 0",
         " FlagReadOn 1", " FlagReadUnasked 0", " FlagReadContents 1", "ValUsedLang 1",
         " Language Deutsch / German", "StrAccounts (no account chosen)", "ValWaitStart 10 s",
-        "ValAnswerTime 3 min", "StrAddressCC (empty)",
-        "StrLangPath \"\\Storage Card\\Lectavo\\\"", "ValAlive 0"}) {
+        "ValAnswerTime 3 min", "StrAddressCC (empty)", "StrLangPath \"\\Storage Card\\Lectavo\\\"",
+        "ValAlive 0"}) {
     EXPECT_THAT(lines, Contains(std::string(expected)));
   }
   for (const std::string& line : lines) {
@@ -121,11 +125,11 @@ TEST_F(InspectorTest, UnfitValuesAreRefusedAndNothingIsWritten) {
     const char16_t* name;
     std::vector<WString> values;
   };
-  for (const Case& c : {Case{u"SpeedHalf", {u"256"}}, Case{u"FlagReadOn", {u"2"}},
-                        Case{u"FlagReadOn", {u"yes"}}, Case{u"FlagReadOn", {}},
-                        Case{u"ValWaitStart", {u"0x100000000"}}, Case{u"NoSuchValue", {u"1"}},
-                        Case{u"StrAddressCC", {WString(256, u'a')}},
-                        Case{u"StrAccounts", {WString(200, u'a'), WString(60, u'b')}}}) {
+  for (const Case& c :
+       {Case{u"SpeedHalf", {u"256"}}, Case{u"FlagReadOn", {u"2"}}, Case{u"FlagReadOn", {u"yes"}},
+        Case{u"FlagReadOn", {}}, Case{u"ValWaitStart", {u"0x100000000"}},
+        Case{u"NoSuchValue", {u"1"}}, Case{u"StrAddressCC", {WString(256, u'a')}},
+        Case{u"StrAccounts", {WString(200, u'a'), WString(60, u'b')}}}) {
     SCOPED_TRACE(Narrow(c.name));
     EXPECT_FALSE(Set(c.name, c.values).done);
   }
@@ -150,6 +154,37 @@ TEST_F(InspectorTest, FailedSaveIsReported) {
   PutDefaults();
   registry.faults.FailAlways("SetValue");
   EXPECT_FALSE(Set(u"FlagReadOn", {u"0"}).done);
+}
+
+// The Speak page keeps each half in its range and replaces any other when it opens: set takes
+// a half or the shown value inside that range only (raw for support), and get reads it back.
+TEST_F(InspectorTest, HalvedFieldsAreTakenOnlyInsideTheSpeakPagesRange) {
+  struct Case {
+    const char16_t* name;
+    const char16_t* value;
+    bool raw;
+    std::optional<std::uint32_t> storedHalf;  // none: refused
+  };
+  for (const Case& c : {Case{u"SpeedHalf", u"9", false, {}}, Case{u"SpeedHalf", u"10", false, 10},
+                        Case{u"SpeedHalf", u"250", false, 250},
+                        Case{u"SpeedHalf", u"251", false, {}}, Case{u"Speed", u"19", false, {}},
+                        Case{u"Speed", u"21", false, 10}, Case{u"Speed", u"500", false, 250},
+                        Case{u"Speed", u"501", true, {}}, Case{u"PitchHalf", u"24", false, {}},
+                        Case{u"PitchHalf", u"100", false, 100}, Case{u"VolumeHalf", u"0", false, 0},
+                        Case{u"VolumeHalf", u"51", false, {}}, Case{u"SpeedHalf", u"5", true, 5}}) {
+    SCOPED_TRACE(Narrow(c.name) + " " + Narrow(c.value) + (c.raw ? " raw" : ""));
+    PutDefaults();
+    const ChangeOutcome outcome = ChangeSetting(store, c.name, {c.value}, c.raw);
+    EXPECT_EQ(outcome.done, c.storedHalf.has_value()) << Narrow(outcome.message);
+    const WString half = WString(c.name).ends_with(u"Half") ? c.name : WString(c.name) + u"Half";
+    const ValueOutcome read = ReadSetting(store, half);
+    EXPECT_EQ(Narrow(read.text), std::to_string(c.storedHalf.value_or(50)));
+  }
+  PutDefaults();
+  EXPECT_EQ(Narrow(ReadSetting(store, u"Pitch").text), "100") << "shown as the page shows it";
+  EXPECT_FALSE(ReadSetting(store, u"Nonsense").found);
+  registry.Remove(kKey, kValAlive);
+  EXPECT_FALSE(ReadSetting(store, u"ValAlive").found);
 }
 
 }  // namespace

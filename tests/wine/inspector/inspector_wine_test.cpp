@@ -1,9 +1,9 @@
 // lectavo-settings run for real against Wine's registry, as a person runs it on the device.
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
 #include <string>
+#include <utility>
 
 #include "platform/win32/win32_roles.h"
 #include "settings/settings_store.h"
@@ -32,8 +32,8 @@ ToolRun RunTool(const std::wstring& arguments) {
   for (wchar_t& c : tool) c = c == L'/' ? L'\\' : c;
   std::wstring commandLine = L"\"" + tool + L"\" " + arguments;
   ToolRun run;
-  if (!CreateProcessW(tool.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                      nullptr, &startup, &process)) {
+  if (!CreateProcessW(tool.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                      &startup, &process)) {
     ADD_FAILURE() << "cannot start the tool: " << GetLastError();
     return run;
   }
@@ -78,9 +78,9 @@ TEST_F(InspectorWineTest, PrintsTheRecordDecodedAndMarksWhatIsMissing) {
   for (char c : run.output) {
     if (c != ' ' || folded.empty() || folded.back() != ' ') folded += c;
   }
-  for (const char* expected : {" FlagReadOn 1", " Speed 100", " Language Chinesisch / Chinese",
-                               " Account \"Outlook\"", "ValWaitStart 10 s",
-                               "StrLangPath \"C:\\Lectavo\\\"", "ValAlive MISSING"}) {
+  for (const char* expected :
+       {" FlagReadOn 1", " Speed 100", " Language Chinesisch / Chinese", " Account \"Outlook\"",
+        "ValWaitStart 10 s", "StrLangPath \"C:\\Lectavo\\\"", "ValAlive MISSING"}) {
     EXPECT_NE(folded.find(expected), std::string::npos) << expected << "\n" << run.output;
   }
 }
@@ -96,6 +96,26 @@ TEST_F(InspectorWineTest, SetWritesOneValueThroughTheSettingsStore) {
   const ToolRun refused = RunTool(L"set FlagReadOn 7");
   EXPECT_EQ(refused.exitCode, 1u);
   EXPECT_NE(refused.output.find("does not fit"), std::string::npos) << refused.output;
+}
+
+// What scripts read and write: one value alone, and no value the Speak page would replace.
+TEST_F(InspectorWineTest, GetPrintsOneValueAloneAndSetRefusesWhatThePageWouldReplace) {
+  for (const auto& [name, printed] : {std::pair{L"Speed", "100\n"},
+                                      {L"SpeedHalf", "50\n"},
+                                      {L"StrAccounts", "Outlook\t\n"},
+                                      {L"LangNumber", "11\n"}}) {
+    const ToolRun run = RunTool(std::wstring(L"get ") + name);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.output, printed);
+  }
+  EXPECT_EQ(RunTool(L"get ValAlive").exitCode, 1u) << "missing";
+
+  const ToolRun refused = RunTool(L"set SpeedHalf 5");
+  EXPECT_EQ(refused.exitCode, 1u);
+  EXPECT_NE(refused.output.find("SpeedHalf takes 10..250"), std::string::npos) << refused.output;
+  EXPECT_EQ(RunTool(L"set --raw SpeedHalf 5").exitCode, 0u);
+  EXPECT_EQ(RunTool(L"set Volume 60").exitCode, 0u);
+  EXPECT_EQ(RunTool(L"get VolumeHalf").output, "30\n");
 }
 
 }  // namespace
