@@ -68,6 +68,12 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
       return TRUE;
     }
+    case WM_CLOSE:
+      // A multi-line edit takes Escape itself and closes the page it lies on; the page closes
+      // with the dialog it lies on, as Escape does everywhere else.
+      if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) return FALSE;
+      ::PostMessageW(GetParent(window), WM_CLOSE, 0, 0);
+      return TRUE;
     case WM_NCDESTROY:
       if (dialog != nullptr) dialog->Detach();
       SetWindowLongPtrW(window, DWLP_USER, 0);

@@ -105,6 +105,40 @@ TEST_F(DialogKeysWineTest, KeysOnEveryPageDoWhatTheyPromiseAndTheDialogStaysOpen
   }
 }
 
+// Escape leaves the dialog and stores nothing wherever the focus is, in the note too, which
+// keeps Enter for its lines.
+TEST_F(DialogKeysWineTest, EscapeClosesTheDialogWithoutStoringWhereverTheFocusIs) {
+  struct Case {
+    const char* name;
+    int tab;
+    int focusId;  // kTabs for the tab control
+  };
+  const Case cases[] = {
+      {"in the note", 3, 1008},
+      {"on the note's save button", 3, IDOK},
+      {"on a check box", 1, 1000},
+      {"in the accounts list", 5, 1006},
+      {"on the tab control", 6, kTabs},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PutRecord();
+    PutStores({L"A", L"B"});
+    Open(1);
+    Click(Item(1000));  // a change that Escape must not store
+    ASSERT_EQ(CheckState(Item(1000)), BST_UNCHECKED);
+    SelectTab(Tabs(), c.tab);
+    if (c.tab == 3) TypeNote(L"neu");
+    HWND control = c.focusId == kTabs ? Tabs() : Item(c.focusId);
+    ASSERT_TRUE(Focus(control));
+    PressKey(control, VK_ESCAPE);
+    EXPECT_TRUE(program->WaitForExit(10000)) << "the dialog closes";
+    dialog = nullptr;
+    EXPECT_EQ(Speak(), kDefaultSpeak);
+    EXPECT_EQ(Note(), "<none>");
+  }
+}
+
 // A note that cannot be saved is told in a box that belongs to the dialog: the dialog waits
 // for it, a click on a tab meanwhile changes nothing, and a second start (a tap on the Today
 // item) brings the box to the front, not the dialog.
