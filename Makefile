@@ -36,8 +36,11 @@ test: build
 run: windows
 	@scripts/run
 
-# A voice command to the device of make run: make say CMD=VorlesenAus
-say: windows
+# A voice command to the device of make run: make say CMD=VorlesenAus. The build speaks up
+# only when it rebuilt something or failed.
+say: deps
+	@scripts/quiet-build $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -Wno-dev
 	@scripts/say $(CMD)
 
 bench: build

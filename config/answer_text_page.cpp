@@ -74,10 +74,11 @@ void AnswerTextPage::OnClickedSave() {
       (length == 0 || converted > 1) &&
       WriteNote(note.data(), static_cast<std::uint32_t>(converted > 0 ? converted - 1 : 0));
   if (!saved) {
-    // The text stays in the field, so the user can try again.
+    // The text stays in the field, so the user can try again. The box belongs to the dialog
+    // the page lies on: no page switch or OK can pass it by.
     converter.ErrorBox(u"Der Antworttext konnte nicht gespeichert werden.",
                        u"The text for answer could not be saved.",
-                       FlagDialogEnglish.Get(record_->ValSpeak) == 1, kCaption);
+                       FlagDialogEnglish.Get(record_->ValSpeak) == 1, kCaption, GetParentHwnd());
   }
 }
 

@@ -29,11 +29,11 @@ int TextConverter::WideToAnsi(char* destination, int capacity, const WChar* sour
 }
 
 void TextConverter::ErrorBox(WStringView german, WStringView english, bool inEnglish,
-                             WStringView caption) {
+                             WStringView caption, Handle owner) {
   const WStringView text = inEnglish ? english : german;
   WChar buffer[kErrorTextCapacity] = {};
   text.copy(buffer, kErrorTextCapacity - 1);
-  userInterface_.ShowMessageBox(kNoHandle, buffer, caption, kMbIconHand);
+  userInterface_.ShowMessageBox(owner, buffer, caption, kMbIconHand);
 }
 
 }  // namespace lectavo

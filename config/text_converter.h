@@ -20,9 +20,11 @@ class TextConverter {
   // Characters the code page lacks become '?'.
   int WideToAnsi(char* destination, int capacity, const WChar* source);
 
-  // A message box without owner, with the stop icon and only OK, in English when inEnglish
-  // is set. Returns when the user has closed it.
-  void ErrorBox(WStringView german, WStringView english, bool inEnglish, WStringView caption);
+  // A message box with the stop icon and only OK, in English when inEnglish is set. Returns
+  // when the user has closed it. An owner keeps the box in front of it and disabled until
+  // then; before any dialog exists there is none.
+  void ErrorBox(WStringView german, WStringView english, bool inEnglish, WStringView caption,
+                Handle owner = kNoHandle);
 
  private:
   CodePage& codePage_;

@@ -17,6 +17,7 @@ int Dialog::DoModal(WindowSystem& system) {
 bool Dialog::Create(Dialog& parent) {
   if (parent.system_ == nullptr || parent.window_ == kNoHandle) return false;
   system_ = parent.system_;
+  parent_ = parent.window_;
   return system_->CreateChildDialog(*this, parent.window_) != kNoHandle;
 }
 

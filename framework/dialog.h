@@ -31,6 +31,8 @@ class Dialog {
 
   const DialogTemplate& Template() const { return template_; }
   Handle GetSafeHwnd() const { return window_; }
+  // The dialog a child dialog lies on; none for a modal dialog.
+  Handle GetParentHwnd() const { return parent_; }
   WindowSystem& System() const { return *system_; }
   std::intptr_t SendItemMessage(int id, std::uint32_t message, std::uintptr_t wParam = 0,
                                 std::intptr_t lParam = 0) const;
@@ -77,6 +79,7 @@ class Dialog {
   const DialogTemplate& template_;
   WindowSystem* system_ = nullptr;
   Handle window_ = kNoHandle;
+  Handle parent_ = kNoHandle;
   bool modal_ = false;
   std::map<std::pair<int, std::uint32_t>, std::function<void()>> map_;
   std::map<int, TabCtrl*> reflected_;

@@ -50,6 +50,8 @@ class HeadlessWindowSystem final : public WindowSystem {
   int HorizontalExtent(int id) const { return ControlWindow(id).extent; }
   // The control's rectangle in its dialog's client coordinates.
   Rect ControlRect(int id) const;
+  // The modal dialog's window; kNoHandle while none is shown.
+  Handle ModalWindow() const { return modal_; }
   // Template ids of the dialog windows that exist, oldest first.
   std::vector<int> Dialogs() const;
   // The rectangle of the newest child dialog, in its parent's client coordinates.

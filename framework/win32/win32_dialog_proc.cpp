@@ -43,6 +43,10 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
       dialog->Attach(*creation->system, ToHandle(window));
       AddInitialItems(window, dialog->Template());
+      // A top-level dialog comes to the front before its focus is set and before it shows:
+      // focus set first would make it the active window of a program that is not in front,
+      // drawn with a grey title bar, and keys typed the moment it shows would go elsewhere.
+      if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) SetForegroundWindow(window);
       if ((dialog->Template().exStyle & kWsExCaptionOkButton) != 0) {
         AddOkButton(window, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)));
       }
@@ -68,6 +72,12 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
       return TRUE;
     }
+    case WM_CLOSE:
+      // A multi-line edit takes Escape itself and closes the page it lies on; the page closes
+      // with the dialog it lies on, as Escape does everywhere else.
+      if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) return FALSE;
+      ::PostMessageW(GetParent(window), WM_CLOSE, 0, 0);
+      return TRUE;
     case WM_NCDESTROY:
       if (dialog != nullptr) dialog->Detach();
       SetWindowLongPtrW(window, DWLP_USER, 0);

@@ -19,7 +19,8 @@ bool Win32SingleInstance::Raise(WStringView caption) {
   HWND dialog = FindWindowW(L"#32770", ToApi(caption).c_str());
   if (dialog == nullptr) return false;
   if (IsIconic(dialog)) ShowWindow(dialog, SW_RESTORE);
-  SetForegroundWindow(dialog);
+  // A message box the dialog waits for comes to the front, not the disabled dialog behind it.
+  SetForegroundWindow(GetLastActivePopup(dialog));
   return true;
 }
 

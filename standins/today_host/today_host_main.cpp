@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -230,7 +231,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   const HWND screen =
       CreateWindowExW(0, kWindowClass, L"Today", style, 20, 20, frame.right - frame.left,
                       frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
-  if (screen == nullptr) return 1;
+  if (screen == nullptr) {
+    // Said on the output, where whoever started the device looks for the reason.
+    fwprintf(stderr, L"TodayHost: the Today screen's window could not be made (error %lu)\n",
+             GetLastError());
+    return 1;
+  }
   ShowWindow(screen, show);
   UpdateWindow(screen);
 

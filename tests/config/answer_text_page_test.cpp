@@ -150,7 +150,9 @@ TEST_F(AnswerTextTest, NoteThatCannotBeSavedIsReportedAndKept) {
     SCOPED_TRACE(c.name);
     AnswerTextHarness t(c.speak);
     t.files.PutFile(kAnswerTextPath, "alt");
-    t.RunProgram([&c, &t](HeadlessWindowSystem& user) {
+    Handle mainDialog = kNoHandle;
+    t.RunProgram([&c, &t, &mainDialog](HeadlessWindowSystem& user) {
+      mainDialog = user.ModalWindow();
       user.SelectTab(kAnswerTextTab);
       user.Type(kNoteFieldId, u" neu");
       c.fail(t);
@@ -161,6 +163,7 @@ TEST_F(AnswerTextTest, NoteThatCannotBeSavedIsReportedAndKept) {
     EXPECT_EQ(t.userInterface.boxes[0].text, c.message);
     EXPECT_EQ(t.userInterface.boxes[0].caption, u"Lectavo");
     EXPECT_EQ(t.userInterface.boxes[0].style, kMbIconHand);
+    EXPECT_EQ(t.userInterface.boxes[0].owner, mainDialog) << "the box belongs to the dialog";
     EXPECT_EQ(t.files.OpenHandles(), 0);
   }
 }

@@ -44,6 +44,7 @@ class ConfigUserTest : public ::testing::Test {
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
     device::PutMessageStores({});
     DeleteFileW(kNote);
+    RemoveDirectoryW(kNote);
   }
 
   // The install defaults as the setup writes them, with ValSpeak and StrAccounts as given.

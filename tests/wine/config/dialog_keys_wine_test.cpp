@@ -1,7 +1,9 @@
 // Lectavo_Config.exe under Wine driven by keyboard and mouse as a person drives it: keys that
-// pass the program's dialog loop, chords and clicks through the system's input, a second start.
+// pass the program's dialog loop, chords and clicks through the system's input, a second start,
+// a message box in the way.
 #include "tests/wine/config/config_user_fixture.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace lectavo {
@@ -101,6 +103,80 @@ TEST_F(DialogKeysWineTest, KeysOnEveryPageDoWhatTheyPromiseAndTheDialogStaysOpen
     EXPECT_EQ(Stored(L"StrAccounts"), c.tab == 5 ? L"B\tC\t" : L"B\t");
     DeleteFileW(kNote);
   }
+}
+
+// Escape leaves the dialog and stores nothing wherever the focus is, in the note too, which
+// keeps Enter for its lines.
+TEST_F(DialogKeysWineTest, EscapeClosesTheDialogWithoutStoringWhereverTheFocusIs) {
+  struct Case {
+    const char* name;
+    int tab;
+    int focusId;  // kTabs for the tab control
+  };
+  const Case cases[] = {
+      {"in the note", 3, 1008},
+      {"on the note's save button", 3, IDOK},
+      {"on a check box", 1, 1000},
+      {"in the accounts list", 5, 1006},
+      {"on the tab control", 6, kTabs},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PutRecord();
+    PutStores({L"A", L"B"});
+    Open(1);
+    Click(Item(1000));  // a change that Escape must not store
+    ASSERT_EQ(CheckState(Item(1000)), BST_UNCHECKED);
+    SelectTab(Tabs(), c.tab);
+    if (c.tab == 3) TypeNote(L"neu");
+    HWND control = c.focusId == kTabs ? Tabs() : Item(c.focusId);
+    ASSERT_TRUE(Focus(control));
+    PressKey(control, VK_ESCAPE);
+    EXPECT_TRUE(program->WaitForExit(10000)) << "the dialog closes";
+    dialog = nullptr;
+    EXPECT_EQ(Speak(), kDefaultSpeak);
+    EXPECT_EQ(Note(), "<none>");
+  }
+}
+
+// A note that cannot be saved is told in a box that belongs to the dialog: the dialog waits
+// for it, a click on a tab meanwhile changes nothing, and a second start (a tap on the Today
+// item) brings the box to the front, not the dialog.
+TEST_F(DialogKeysWineTest, NoteSaveFailureBoxHoldsTheDialogUntilItIsClosed) {
+  PutRecord();
+  ASSERT_TRUE(CreateDirectoryW(kNote, nullptr)) << "a folder in the note's place";
+  Open(3);
+  HWND box = nullptr;
+  ASSERT_TRUE(ClickControl(
+      Item(IDOK), [&] { return (box = WaitForDialog(program->Id(), L"Lectavo", 0)) != nullptr; }));
+  const std::vector<std::wstring> texts = Texts(box);
+  EXPECT_NE(
+      std::find(texts.begin(), texts.end(), L"Der Antworttext konnte nicht gespeichert werden."),
+      texts.end());
+  EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
+  EXPECT_FALSE(IsWindowEnabled(dialog)) << "the dialog waits for the box";
+
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                               200, 100, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }));
+  device::StartedProcess second(PackagePath(L"Lectavo_Config.exe"));
+  ASSERT_TRUE(second.Started());
+  EXPECT_TRUE(second.WaitForExit(15000));
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; })) << "the box is in front";
+  DestroyWindow(other);
+
+  // A click on the next tab, then one on the box's OK: the box takes the second only.
+  RECT next{};
+  ASSERT_TRUE(TabRect(Tabs(), 4, &next));
+  POINT onNext{(next.left + next.right) / 2, (next.top + next.bottom) / 2};
+  ASSERT_TRUE(ClientToScreen(Tabs(), &onNext));
+  ASSERT_TRUE(ClickAt(onNext));
+  ASSERT_TRUE(ClickControl(FindControl(box, IDOK), [&] { return !IsWindow(box); }));
+  EXPECT_EQ(SelectedTab(Tabs()), 3);
+  EXPECT_EQ(Text(Item(1008)).size(), 238u) << "the note stays in the field";
+  EXPECT_TRUE(IsWindowEnabled(dialog));
+  Confirm();
 }
 
 TEST_F(DialogKeysWineTest, ClickedTabsChangeThePageAfterTheArrowKeysDid) {

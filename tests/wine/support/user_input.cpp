@@ -86,7 +86,10 @@ bool TypeChars(HWND control, const wchar_t* text) {
 }
 
 bool PressChord(HWND window, std::initializer_list<WORD> keys) {
-  if (!BringToFront(window)) return false;
+  return BringToFront(window) && PressChordInFront(keys);
+}
+
+bool PressChordInFront(std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;
   for (WORD key : keys) inputs.push_back(Key(key, false));
   for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {

@@ -26,6 +26,9 @@ bool TypeChars(HWND control, const wchar_t* text);
 // A chord such as Shift+Tab as real input, the keys pressed in order and released in reverse,
 // with window's dialog brought to the front first.
 bool PressChord(HWND window, std::initializer_list<WORD> keys);
+// The same for whichever window is in front, as a person types without looking: nothing is
+// brought forward.
+bool PressChordInFront(std::initializer_list<WORD> keys);
 
 // A left click at a point of the screen, as real mouse input that carries the point with it.
 bool ClickAt(POINT screenPoint);

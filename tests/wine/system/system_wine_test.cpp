@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,6 +42,23 @@ constexpr DWORD kAnswerOn = 1u << 23;
 std::optional<DWORD> Setting(const wchar_t* name) { return ReadDword(kSettingsKey, name); }
 
 DWORD Speak() { return Setting(L"ValSpeak").value_or(0); }
+
+// Whether the window's title bar is drawn in the colours of the active window, not those of
+// an inactive one: judged by a pixel between the caption's text and its buttons.
+bool ShowsActiveCaption(HWND window) {
+  const wine::Screenshot shot = wine::Capture(window);
+  if (shot.pixels.empty()) return false;
+  const int y = GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  const DWORD pixel = shot.At(shot.width * 3 / 4, y);
+  const auto distance = [pixel](int colour) {
+    const COLORREF c = GetSysColor(colour);  // 0x00BBGGRR
+    return std::abs(static_cast<int>((pixel >> 16) & 0xFF) - GetRValue(c)) +
+           std::abs(static_cast<int>((pixel >> 8) & 0xFF) - GetGValue(c)) +
+           std::abs(static_cast<int>(pixel & 0xFF) - GetBValue(c));
+  };
+  return std::min(distance(COLOR_ACTIVECAPTION), distance(COLOR_GRADIENTACTIVECAPTION)) <
+         std::min(distance(COLOR_INACTIVECAPTION), distance(COLOR_GRADIENTINACTIVECAPTION));
+}
 
 // Every value of the record by name, the heartbeat left out: the service moves it on until
 // it is stopped.
@@ -196,12 +214,16 @@ TEST_F(SystemWineTest, SpokenCommandTapsAndDialogMeetInTheRegistryFromInstallToU
     ASSERT_NE(config, 0u) << "a tap starts the configuration program";
     const HWND dialog = wine::WaitForDialog(config, kConfigCaption);
     ASSERT_NE(dialog, nullptr);
+    // Space typed the moment the dialog shows ticks the first box of the Read page: the
+    // dialog opens in front and active.
+    ASSERT_TRUE(wine::PressChordInFront({VK_SPACE}));
     const HWND readOn = wine::FindControl(dialog, kReadOnId);
     ASSERT_NE(readOn, nullptr) << "the Read page is shown first";
     EXPECT_EQ(wine::Text(readOn), L" Vorlesen aktivieren");
-    EXPECT_EQ(wine::CheckState(readOn), BST_UNCHECKED);
-    wine::Click(readOn);
-    EXPECT_EQ(wine::CheckState(readOn), BST_CHECKED);
+    EXPECT_TRUE(WaitUntil([&] { return wine::CheckState(readOn) == BST_CHECKED; }))
+        << "the key reached the box, which was unticked";
+    EXPECT_EQ(GetForegroundWindow(), dialog);
+    EXPECT_TRUE(WaitUntil([&] { return ShowsActiveCaption(dialog); })) << "not a grey title bar";
     wine::Click(wine::FindControl(dialog, IDOK));
     ASSERT_TRUE(WaitForEnd(config, 10000));
     EXPECT_EQ(Speak(), kInstallSpeak);
