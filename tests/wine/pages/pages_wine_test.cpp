@@ -29,7 +29,7 @@ const wchar_t* const kNote = L"C:\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT";
 constexpr int kAnswerTab = 2;
 constexpr int kAnswerTextTab = 3;
 constexpr int kSpeakTab = 4;
-constexpr DWORD kEnglish = 1u << 22;
+using fake::kEnglish;
 // Fewer dark pixels than a short text draws at the dialog's font.
 constexpr int kTextPixels = 30;
 
