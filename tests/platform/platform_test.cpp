@@ -1,6 +1,6 @@
-// The fakes of the files, code page, processes, named mutexes and named events roles pass the
-// same typed tests the Win32 adapters pass under Wine (tests/wine/platform), which is what
-// makes them trusted.
+// The fakes of the files, code page, processes, named mutexes, named events and single-instance
+// roles pass the same typed tests the Win32 adapters pass under Wine (tests/wine/platform),
+// which is what makes them trusted.
 #include <optional>
 
 #include "tests/platform/code_page_behaviour.h"
@@ -8,11 +8,13 @@
 #include "tests/platform/named_objects_behaviour.h"
 #include "tests/platform/processes_behaviour.h"
 #include "tests/platform/role_backend.h"
+#include "tests/platform/single_instance_behaviour.h"
 #include "tests/support/fake_code_page.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_named_events.h"
 #include "tests/support/fake_named_mutexes.h"
 #include "tests/support/fake_processes.h"
+#include "tests/support/fake_single_instance.h"
 
 namespace lectavo::conformance {
 
@@ -48,5 +50,14 @@ struct FakeNamedEventsRole {
   fake::FakeNamedEvents fake;
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(FakeNamedEvents, NamedEventsBehaviourTest, FakeNamedEventsRole);
+
+struct FakeSingleInstanceRole {
+  SingleInstance& Role() { return fake; }
+  void HoldElsewhere(WStringView name) { fake.heldElsewhere.emplace(name); }
+  void ReleaseElsewhere(WStringView name) { fake.heldElsewhere.erase(WString(name)); }
+  fake::FakeSingleInstance fake;
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(FakeSingleInstance, SingleInstanceBehaviourTest,
+                               FakeSingleInstanceRole);
 
 }  // namespace lectavo::conformance

@@ -1,5 +1,5 @@
-// The Win32 files, code page, processes, named mutexes and named events adapters on Wine's
-// real calls, with the typed tests their fakes pass natively.
+// The Win32 files, code page, processes, named mutexes, named events and single-instance
+// adapters on Wine's real calls, with the typed tests their fakes pass natively.
 #include <windows.h>
 
 #include <map>
@@ -11,6 +11,7 @@
 #include "tests/platform/named_objects_behaviour.h"
 #include "tests/platform/processes_behaviour.h"
 #include "tests/platform/role_backend.h"
+#include "tests/platform/single_instance_behaviour.h"
 #include "tests/wine/support/device.h"
 #include "tests/wine/support/paths.h"
 
@@ -71,5 +72,26 @@ struct Win32NamedEventsRole {
   std::map<WString, HANDLE> owned;
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32NamedEvents, NamedEventsBehaviourTest, Win32NamedEventsRole);
+
+// Another program's hold on a name: a mutex of that name made in this process, which the
+// adapter cannot tell from one made elsewhere.
+struct Win32SingleInstanceRole {
+  ~Win32SingleInstanceRole() {
+    for (const auto& [name, mutex] : held) CloseHandle(mutex);
+  }
+  SingleInstance& Role() { return instance; }
+  void HoldElsewhere(WStringView name) {
+    held[WString(name)] = CreateMutexW(nullptr, FALSE, Win32NamedEventsRole::Api(name).c_str());
+  }
+  void ReleaseElsewhere(WStringView name) {
+    CloseHandle(held.at(WString(name)));
+    held.erase(WString(name));
+  }
+
+  Win32SingleInstance instance;
+  std::map<WString, HANDLE> held;
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32SingleInstance, SingleInstanceBehaviourTest,
+                               Win32SingleInstanceRole);
 
 }  // namespace lectavo::conformance
