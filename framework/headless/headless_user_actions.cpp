@@ -1,4 +1,5 @@
 // The user's side: what a test does as a user, and what the user sees.
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -33,10 +34,26 @@ void HeadlessWindowSystem::Type(int id, WStringView text) {
   const Handle handle = Control(id);
   for (WChar c : text) {
     Window& window = windows_.at(handle);
+    // A digits-only edit refuses any other key without a word, as Wine's edit does.
+    if ((window.style & kEsNumber) != 0 && (c < u'0' || c > u'9')) continue;
     // A character past the limit is dropped, yet reported as a change, as Wine's edit does.
     if (static_cast<int>(window.text.size()) < window.limit) window.text += c;
     Notify(handle, kEnChange);
   }
+}
+
+void HeadlessWindowSystem::Paste(int id, WStringView text) {
+  const Handle handle = Control(id);
+  Window& window = windows_.at(handle);
+  // Pasted text is not filtered for digits; a single-line edit takes its first line, and
+  // only as much as the limit leaves room for, yet reports a change, as Wine's edit does.
+  if (const auto end = text.find(u'\n'); (window.style & kEsMultiline) == 0 && end != text.npos) {
+    text = text.substr(0, end > 0 && text[end - 1] == u'\r' ? end - 1 : end);
+  }
+  if (text.empty()) return;
+  const int room = std::max(0, window.limit - static_cast<int>(window.text.size()));
+  window.text += text.substr(0, static_cast<std::size_t>(room));
+  Notify(handle, kEnChange);
 }
 
 void HeadlessWindowSystem::Erase(int id) {

@@ -20,7 +20,10 @@ class HeadlessWindowSystem final : public WindowSystem {
   bool failChildWindows = false;
 
   // The user's actions on the control with this id in the newest dialog that has one.
-  void Type(int id, WStringView text);  // character by character, within the text limit
+  // Character by character, within the text limit; a digits-only edit takes digits only.
+  void Type(int id, WStringView text);
+  // Text pasted at the end, within the text limit, unfiltered.
+  void Paste(int id, WStringView text);
   void Erase(int id);                   // select everything and delete it
   void Click(int id);                   // a button or a check box
   void ChooseItem(int id, int index);   // a combo box line

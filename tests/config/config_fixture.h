@@ -13,10 +13,10 @@
 
 namespace lectavo {
 
+using fake::kEnglish;
+
 class ConfigHarness : public ConfigProgram {
  public:
-  static constexpr std::uint32_t kEnglish = 1u << 22;
-
   // Runs the program; user acts while the main dialog is shown.
   void RunProgram(std::function<void(HeadlessWindowSystem&)> user) {
     bool shown = false;

@@ -5,6 +5,7 @@
 #include "config/config_app.h"
 #include "framework/headless/headless_window_system.h"
 #include "settings/settings_store.h"
+#include "tests/support/complete_record.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fake_code_page.h"
 #include "tests/support/fake_files.h"
@@ -16,13 +17,12 @@
 namespace lectavo {
 
 struct ConfigProgram {
-  // The install defaults, with ValSpeak and ValWaitStart as given.
+  // The record an installation into "C:\Lectavo\" leaves, with ValSpeak and ValWaitStart as
+  // given.
   void PutRecord(std::uint32_t speak = kDefaultSpeak, std::uint32_t waitStart = kDefaultWaitStart) {
-    registry.PutDword(kSettingsKey, u"ValSpeak", speak);
-    registry.PutDword(kSettingsKey, u"ValUsedLang", kDefaultUsedLang);
-    registry.PutText(kSettingsKey, u"StrAccounts", u"");
-    registry.PutDword(kSettingsKey, u"ValWaitStart", waitStart);
-    registry.PutText(kSettingsKey, u"StrLangPath", u"C:\\Lectavo\\");
+    fake::RecordValues values = fake::InstallRecord(speak, u"C:\\Lectavo\\");
+    values.waitStart = waitStart;
+    fake::PutRecord(registry, values);
   }
 
   fake::FakeRegistry registry;

@@ -30,35 +30,54 @@ TEST_F(ConfigTest, SpeakFieldsShowTwiceTheStoredHalves) {
   EXPECT_EQ(Stored(u"ValSpeak"), WithHalves(77, 30, 0) | kBit15) << "bit 15 is left alone";
 }
 
-TEST_F(ConfigTest, TypedSpeakValuesAreStoredHalvedWithinTheirRanges) {
+// The fields take digits only from the keyboard; a paste reaches them unfiltered.
+TEST_F(ConfigTest, EnteredSpeakValuesAreStoredHalvedWithinTheirRanges) {
+  enum How { kTyped, kPasted };
   struct Case {
     int id;
-    const WChar* typed;
+    How how;
+    const WChar* entered;
+    const WChar* shown;
     BitField half;
     std::uint32_t stored;
   };
   const Case cases[] = {
-      {kSpeedId, u"155", SpeedHalf, 77},   {kSpeedId, u"19", SpeedHalf, 50},
-      {kSpeedId, u"20", SpeedHalf, 10},    {kSpeedId, u"500", SpeedHalf, 250},
-      {kSpeedId, u"501", SpeedHalf, 50},   {kSpeedId, u"", SpeedHalf, 50},
-      {kSpeedId, u"-20", SpeedHalf, 50},    // a negative number counts as too large
-      {kSpeedId, u"5000", SpeedHalf, 250},  // cut to "500" by the field
-      {kPitchId, u"49", PitchHalf, 50},    {kPitchId, u"50", PitchHalf, 25},
-      {kPitchId, u"200", PitchHalf, 100},  {kPitchId, u"201", PitchHalf, 50},
-      {kPitchId, u"", PitchHalf, 50},      {kVolumeId, u"0", VolumeHalf, 0},
-      {kVolumeId, u"100", VolumeHalf, 50}, {kVolumeId, u"101", VolumeHalf, 50},
-      {kVolumeId, u"", VolumeHalf, 0},     {kVolumeId, u"-1", VolumeHalf, 50},
-      {kVolumeId, u"75", VolumeHalf, 37},
+      {kSpeedId, kTyped, u"155", u"155", SpeedHalf, 77},
+      {kSpeedId, kTyped, u"19", u"19", SpeedHalf, 50},
+      {kSpeedId, kTyped, u"20", u"20", SpeedHalf, 10},
+      {kSpeedId, kTyped, u"500", u"500", SpeedHalf, 250},
+      {kSpeedId, kTyped, u"501", u"501", SpeedHalf, 50},
+      {kSpeedId, kTyped, u"", u"", SpeedHalf, 50},
+      {kSpeedId, kTyped, u"5000", u"500", SpeedHalf, 250},  // cut by the field
+      {kSpeedId, kTyped, u"-2x0", u"20", SpeedHalf, 10},    // only the digits arrive
+      {kSpeedId, kPasted, u"-20", u"-20", SpeedHalf, 50},   // a negative number is too large
+      {kSpeedId, kPasted, u"5000", u"500", SpeedHalf, 250},
+      {kPitchId, kTyped, u"49", u"49", PitchHalf, 50},
+      {kPitchId, kTyped, u"50", u"50", PitchHalf, 25},
+      {kPitchId, kTyped, u"200", u"200", PitchHalf, 100},
+      {kPitchId, kTyped, u"201", u"201", PitchHalf, 50},
+      {kPitchId, kTyped, u"", u"", PitchHalf, 50},
+      {kPitchId, kPasted, u"1e2", u"1e2", PitchHalf, 50},  // read as 1
+      {kPitchId, kPasted, u"80\r\n9", u"80", PitchHalf, 40},
+      {kVolumeId, kTyped, u"0", u"0", VolumeHalf, 0},
+      {kVolumeId, kTyped, u"100", u"100", VolumeHalf, 50},
+      {kVolumeId, kTyped, u"101", u"101", VolumeHalf, 50},
+      {kVolumeId, kTyped, u"", u"", VolumeHalf, 0},
+      {kVolumeId, kTyped, u"75", u"75", VolumeHalf, 37},
+      {kVolumeId, kPasted, u"-1", u"-1", VolumeHalf, 50},
+      {kVolumeId, kPasted, u" 75", u" 75", VolumeHalf, 37},  // leading blanks are skipped
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.id << " typed \"" << fake::Narrow(c.typed) << '"');
+    SCOPED_TRACE(testing::Message() << c.id << (c.how == kTyped ? " typed \"" : " pasted \"")
+                                    << fake::Narrow(c.entered) << '"');
     ConfigHarness t;
     t.PutRecord(WithHalves(40, 40, 40) | kBit15);
     t.RunProgram([&c](HeadlessWindowSystem& user) {
       user.SelectTab(kSpeakTab);
       user.Erase(c.id);
-      user.Type(c.id, c.typed);
-      EXPECT_EQ(user.Text(c.id), WString(c.typed).substr(0, 3)) << "the text stays as typed";
+      if (c.how == kTyped) user.Type(c.id, c.entered);
+      if (c.how == kPasted) user.Paste(c.id, c.entered);
+      EXPECT_EQ(user.Text(c.id), c.shown) << "the text stays as entered";
       user.PressOk();
     });
     const std::uint32_t expected = c.half.Set(WithHalves(40, 40, 40) | kBit15, c.stored);

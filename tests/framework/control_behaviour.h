@@ -7,6 +7,7 @@
 // and the user's actions on the shown dialog's controls:
 //   void Type(Dialog&, int id, WStringView);  // character by character
 //   void Erase(Dialog&, int id);              // select everything and delete it
+//   void Paste(Dialog&, int id, WStringView); // from the clipboard, at the caret
 //   void Click(Dialog&, int id);              // a button or a check box
 //   void ClickLine(Dialog&, int id, int line);
 //   void SelectTab(TabCtrl&, int index);      // a click on a tab
@@ -28,6 +29,7 @@ inline constexpr int kBoxId = 11;
 inline constexpr int kComboId = 12;
 inline constexpr int kListId = 13;
 inline constexpr int kNoteId = 15;
+inline constexpr int kNumberId = 16;
 inline constexpr int kTabId = 999;
 
 inline constexpr const WChar* kColours[] = {u"Rot", u"Blau", u"Gelb"};
@@ -40,6 +42,7 @@ inline constexpr ControlTemplate kControls[] = {
     {14, ControlKind::kButton, kBsPushButton, u"Los", 4, 96, 40, 14},
     {kNoteId, ControlKind::kEdit, kWsBorder | kEsMultiline | kEsWantReturn | kEsAutoVScroll, u"",
      70, 4, 60, 40},
+    {kNumberId, ControlKind::kEdit, kWsBorder | kEsNumber, u"", 140, 4, 50, 12},
 };
 inline const DialogTemplate kTemplate{500, kWsPopup | kWsCaption, 0, u"Probe", 200, 120, kControls};
 
@@ -54,6 +57,7 @@ class ProbeDialog : public Dialog {
     OnCommand(kComboId, kCbnSelChange, &ProbeDialog::OnComboChanged);
     OnCommand(kListId, kLbnSelChange, &ProbeDialog::OnListChanged);
     OnCommand(kNoteId, kEnChange, &ProbeDialog::OnNoteChanged);
+    OnCommand(kNumberId, kEnChange, &ProbeDialog::OnNumberChanged);
   }
   std::vector<std::string> calls;
   std::vector<WString> itemsAtInit;
@@ -61,6 +65,7 @@ class ProbeDialog : public Dialog {
 
   Edit edit() { return GetEdit(kEditId); }
   Edit note() { return GetEdit(kNoteId); }
+  Edit number() { return GetEdit(kNumberId); }
   CheckBox box() { return GetCheckBox(kBoxId); }
   ComboBox combo() { return GetComboBox(kComboId); }
   ListBox list() { return GetListBox(kListId); }
@@ -73,6 +78,7 @@ class ProbeDialog : public Dialog {
   }
   void OnEditChanged() { calls.push_back("edit:" + Narrow(edit().GetWindowText())); }
   void OnNoteChanged() { calls.push_back("note:" + Narrow(note().GetWindowText())); }
+  void OnNumberChanged() { calls.push_back("number:" + Narrow(number().GetWindowText())); }
   void OnBoxClicked() { calls.push_back("box:" + std::to_string(box().GetCheck())); }
   void OnComboChanged() { calls.push_back("combo:" + std::to_string(combo().GetCurSel())); }
   void OnListChanged() {
@@ -120,6 +126,30 @@ TYPED_TEST_P(ControlBehaviourTest, TextLimitAppliesToTypingOnlyAndEveryChangeIsR
   EXPECT_EQ(Narrow(shown), "12345");
   EXPECT_EQ(d.calls, (std::vector<std::string>{"edit:12345", "edit:", "edit:6", "edit:67",
                                                "edit:67", "note:", "note:c"}));
+}
+
+// Only typing is filtered: a program's text and a pasted one reach a digits-only edit as they
+// are, a paste cut to its first line and to the room the limit leaves.
+TYPED_TEST_P(ControlBehaviourTest, DigitsOnlyEditRefusesOtherKeysButTakesAProgramsTextAndAPaste) {
+  auto& d = this->dialog;
+  d.atInit = [](ProbeDialog& p) {
+    p.number().SetWindowText(u"-7x");
+    p.number().LimitText(3);
+  };
+  WString shown;
+  this->backend.Show(d, [&] {
+    shown = d.number().GetWindowText();
+    this->backend.Erase(d, kNumberId);
+    this->backend.Type(d, kNumberId, u"4-x 2");  // a refused key is not reported
+    this->backend.Paste(d, kNumberId, u"-5x");
+    this->backend.Paste(d, kNumberId, u"6");  // no room left, yet reported
+    this->backend.Erase(d, kNumberId);
+    this->backend.Paste(d, kNumberId, u"-1\r\n2");
+  });
+  EXPECT_EQ(Narrow(shown), "-7x");
+  EXPECT_EQ(d.calls,
+            (std::vector<std::string>{"number:-7x", "number:", "number:4", "number:42",
+                                      "number:42-", "number:42-", "number:", "number:-1"}));
 }
 
 TYPED_TEST_P(ControlBehaviourTest, ClickOnACheckBoxTogglesAndReportsAProgramsCheckDoesNot) {
@@ -192,6 +222,7 @@ TYPED_TEST_P(ControlBehaviourTest, TabSelectionIsReportedOnlyWhenTheUserMovesIt)
 
 REGISTER_TYPED_TEST_SUITE_P(ControlBehaviourTest,
                             TextLimitAppliesToTypingOnlyAndEveryChangeIsReported,
+                            DigitsOnlyEditRefusesOtherKeysButTakesAProgramsTextAndAPaste,
                             ClickOnACheckBoxTogglesAndReportsAProgramsCheckDoesNot,
                             ListsGetTheirLinesBeforeInitAndASelectionPastTheListKeepsTheOld,
                             ClickOnAMultipleSelectionLineTogglesItAndMakesItTheFocusLine,

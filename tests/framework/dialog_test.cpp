@@ -26,6 +26,7 @@ struct HeadlessUser {
   }
   void Type(Dialog&, int id, WStringView text) { system.Type(id, text); }
   void Erase(Dialog&, int id) { system.Erase(id); }
+  void Paste(Dialog&, int id, WStringView text) { system.Paste(id, text); }
   void Click(Dialog&, int id) { system.Click(id); }
   void ClickLine(Dialog&, int id, int line) { system.ClickLine(id, line); }
   void SelectTab(TabCtrl&, int index) { system.SelectTab(index); }

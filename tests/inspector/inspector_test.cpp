@@ -7,6 +7,7 @@
 #include "inspector/settings_change.h"
 #include "inspector/settings_report.h"
 #include "inspector/settings_value.h"
+#include "tests/support/complete_record.h"
 #include "tests/support/fake_code_page.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/text.h"
@@ -24,14 +25,7 @@ constexpr WStringView kKey = kSettingsKey;
 class InspectorTest : public ::testing::Test {
  protected:
   void PutDefaults() {
-    registry.PutDword(kKey, kValSpeak, kDefaultSpeak);
-    registry.PutDword(kKey, kValUsedLang, kDefaultUsedLang);
-    registry.PutText(kKey, kStrAccounts, u"");
-    registry.PutDword(kKey, kValWaitStart, kDefaultWaitStart);
-    registry.PutDword(kKey, kValAnswerTime, kDefaultAnswerTime);
-    registry.PutText(kKey, kStrAddressCC, u"");
-    registry.PutText(kKey, kStrLangPath, u"\\Storage Card\\Lectavo\\");
-    registry.PutDword(kKey, kValAlive, 0);
+    fake::PutRecord(registry, fake::InstallRecord(kDefaultSpeak, u"\\Storage Card\\Lectavo\\"));
   }
 
   // The report with runs of blanks folded, so lines compare regardless of alignment.

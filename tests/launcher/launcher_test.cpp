@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "launcher/launcher_application.h"
+#include "tests/support/complete_record.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fake_power.h"
 #include "tests/support/fake_processes.h"
@@ -74,11 +75,11 @@ class LauncherTest : public ::testing::Test {
     });
   }
 
+  // The record an installation leaves, with ValSpeak and ValWaitStart as given.
   void PutSettings(std::uint32_t speak, std::uint32_t waitStart) {
-    registry.PutDword(kKey, u"ValSpeak", speak);
-    registry.PutDword(kKey, u"ValUsedLang", 1);
-    registry.PutText(kKey, u"StrAccounts", u"");
-    registry.PutDword(kKey, u"ValWaitStart", waitStart);
+    fake::RecordValues values = fake::InstallRecord(speak, u"\\Storage Card\\Lectavo\\");
+    values.waitStart = waitStart;
+    fake::PutRecord(registry, values);
   }
 
   void Run() {

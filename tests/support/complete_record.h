@@ -1,23 +1,11 @@
 // A complete settings record in the fake registry: every value, each one a test can choose.
 #pragma once
 
-#include <cstdint>
-
 #include "settings/settings_store.h"
 #include "tests/support/fake_registry.h"
+#include "tests/support/record_values.h"
 
 namespace lectavo::fake {
-
-struct RecordValues {
-  std::uint32_t speak = kDefaultSpeak;
-  std::uint32_t usedLang = 651;
-  WStringView accounts = u"Outlook\tFirma\t";
-  std::uint32_t waitStart = 25;
-  std::uint32_t answerTime = 7;
-  WStringView addressCC = u"copy@example.org";
-  WStringView langPath = u"\\Storage Card\\Lectavo\\";
-  std::uint32_t alive = 42;
-};
 
 inline void PutRecord(FakeRegistry& registry, const RecordValues& values) {
   const WStringView key = kSettingsKey;

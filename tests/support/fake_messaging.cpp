@@ -5,6 +5,8 @@
 namespace lectavo::fake {
 namespace {
 
+constexpr std::uint32_t kPtError = 0x000A;  // PT_ERROR
+
 std::string Hex(std::uint32_t value) {
   char text[16];
   std::snprintf(text, sizeof text, "%08X", value);
@@ -15,7 +17,7 @@ std::string Hex(std::uint32_t value) {
 
 class FakeMessaging::Table final : public MessageStoreTable {
  public:
-  explicit Table(FakeMessaging& owner) : owner_(owner) {}
+  explicit Table(FakeMessaging& owner) : owner_(owner), stores_(owner.stores) {}
 
   bool SetColumns(const std::vector<std::uint32_t>& tags, std::uint32_t flags) override {
     std::string entry = "SetColumns";
@@ -30,13 +32,13 @@ class FakeMessaging::Table final : public MessageStoreTable {
     owner_.log.push_back("QueryRows " + std::to_string(rowCount) + " " + std::to_string(flags));
     if (owner_.faults.Fails("QueryRows")) return false;
     auto* set = new RowSet;
-    for (int i = 0; i < rowCount && next_ < owner_.stores.size(); ++i, ++next_) {
-      const Store& store = owner_.stores[next_];
+    for (int i = 0; i < rowCount && next_ < stores_.size(); ++i, ++next_) {
+      const Store& store = stores_[next_];
       std::vector<PropValue> row;
       for (std::uint32_t tag : columns_) {
-        PropValue value{tag, {}, {}};
-        if (tag == kPrDisplayName) value.text = store.displayName;
-        if (tag == kPrEntryId) value.binary = store.entryId;
+        PropValue value{(tag & 0xFFFF0000) | kPtError, {}, {}};
+        if (tag == kPrDisplayName) value = {tag, store.displayName, {}};
+        if (tag == kPrEntryId) value = {tag, {}, store.entryId};
         row.push_back(value);
       }
       set->rows.push_back(row);
@@ -53,6 +55,7 @@ class FakeMessaging::Table final : public MessageStoreTable {
 
  private:
   FakeMessaging& owner_;
+  const std::vector<Store> stores_;
   std::vector<std::uint32_t> columns_;
   std::size_t next_ = 0;
 };
@@ -91,6 +94,7 @@ bool FakeMessaging::LogonEx(Handle window, const WChar* profile, const WChar* pa
 }
 
 void FakeMessaging::FreeProws(RowSet* rows) {
+  if (rows == nullptr) return;
   log.push_back("FreeProws " + std::to_string(rows->rows.size()));
   rowSets_.erase(rows);
   delete rows;

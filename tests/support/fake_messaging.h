@@ -1,6 +1,7 @@
 // A messaging system with a list of message stores: sessions and tables are counted while
 // they live, row sets while they are not freed, and every call is logged, so a test can prove
-// that each row set is freed and each object released exactly once.
+// that each row set is freed and each object released exactly once. A table lists the stores
+// there were when it was made; a column a store lacks comes back as an error value.
 #pragma once
 
 #include <cstdint>

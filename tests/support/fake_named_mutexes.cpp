@@ -1,10 +1,50 @@
 #include "tests/support/fake_named_mutexes.h"
 
 #include <chrono>
+#include <set>
 
 #include "tests/support/text.h"
 
 namespace lectavo::fake {
+namespace {
+
+// The fakes that exist, so that a thread that ends tells only those.
+std::mutex liveLock;
+std::set<FakeNamedMutexes*> live;
+
+// Which fakes this thread has taken a mutex of; when the thread ends, each is told.
+struct TakenByThisThread {
+  std::set<FakeNamedMutexes*> fakes;
+  ~TakenByThisThread() {
+    std::lock_guard guard(liveLock);
+    for (FakeNamedMutexes* fake : fakes) {
+      if (live.count(fake) != 0) fake->ThreadEnded(std::this_thread::get_id());
+    }
+  }
+};
+thread_local TakenByThisThread takenByThisThread;
+
+}  // namespace
+
+FakeNamedMutexes::FakeNamedMutexes() {
+  std::lock_guard guard(liveLock);
+  live.insert(this);
+}
+
+FakeNamedMutexes::~FakeNamedMutexes() {
+  std::lock_guard guard(liveLock);
+  live.erase(this);
+}
+
+void FakeNamedMutexes::ThreadEnded(std::thread::id thread) {
+  std::lock_guard guard(lock_);
+  for (auto& [name, state] : mutexes_) {
+    if (state.count == 0 || state.owner != thread) continue;
+    state = State{};
+    state.abandoned = true;
+  }
+  released_.notify_all();
+}
 
 std::vector<std::string> FakeNamedMutexes::Log() const {
   std::lock_guard guard(lock_);
@@ -62,6 +102,7 @@ std::uint32_t FakeNamedMutexes::Wait(Handle mutex, std::uint32_t timeoutMillisec
   state.abandoned = false;
   state.owner = me;
   ++state.count;
+  takenByThisThread.fakes.insert(this);
   return abandoned ? kWaitAbandoned : kWaitObject0;
 }
 

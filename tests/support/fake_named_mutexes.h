@@ -1,7 +1,8 @@
 // Named mutexes as the system keeps them: one per name for every "process" that shares this
 // object, owned by one thread at a time and taken again by the same thread without blocking.
-// A wait really blocks, so that tests with several threads can meet in it; an owner given up
-// by Abandon leaves the next wait kWaitAbandoned, as a thread that ends owning it does.
+// A wait really blocks, so that tests with several threads can meet in it. A thread that ends
+// owning a mutex leaves the next wait kWaitAbandoned; Abandon does the same for an owner the
+// test only imagines.
 #pragma once
 
 #include <condition_variable>
@@ -18,6 +19,11 @@ namespace lectavo::fake {
 
 class FakeNamedMutexes final : public NamedMutexes {
  public:
+  FakeNamedMutexes();
+  ~FakeNamedMutexes() override;
+  FakeNamedMutexes(const FakeNamedMutexes&) = delete;
+  FakeNamedMutexes& operator=(const FakeNamedMutexes&) = delete;
+
   // The calls in order, e.g. "Create Lectavo_Settings.Change", "Wait 5000", "Release".
   std::vector<std::string> Log() const;
   // Threads blocked in a wait right now.
@@ -33,6 +39,9 @@ class FakeNamedMutexes final : public NamedMutexes {
   std::uint32_t Wait(Handle mutex, std::uint32_t timeoutMilliseconds) override;
   bool Release(Handle mutex) override;
   bool Close(Handle mutex) override;
+
+  // The thread has ended: what it still owned is abandoned.
+  void ThreadEnded(std::thread::id thread);
 
  private:
   struct State {

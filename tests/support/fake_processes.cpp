@@ -64,15 +64,21 @@ bool FakeProcesses::Start(WStringView path, ProcessInfo* info) {
 Handle FakeProcesses::Open(std::uint32_t access, std::uint32_t processId) {
   log.push_back("Open " + std::to_string(processId) + " " + std::to_string(access));
   const Process* process = Find(processId);
-  if (faults.Fails("Open") || process == nullptr || !process->running) return kNoHandle;
-  handles_[nextHandle_] = static_cast<std::size_t>(process - processes.data());
+  if (faults.Fails("Open") || process == nullptr) return kNoHandle;
+  const auto position = static_cast<std::size_t>(process - processes.data());
+  const bool held = std::any_of(handles_.begin(), handles_.end(),
+                                [position](const auto& handle) { return handle.second == position; });
+  if (!process->running && !held) return kNoHandle;
+  handles_[nextHandle_] = position;
   return nextHandle_++;
 }
 
 bool FakeProcesses::Terminate(Handle process, std::uint32_t exitCode) {
   log.push_back("Terminate " + std::to_string(exitCode));
   Process* target = Named(process);
-  if (faults.Fails("Terminate") || target == nullptr || !target->running) return false;
+  if (faults.Fails("Terminate") || target == nullptr) return false;
+  // Ending an ended process succeeds and keeps its first exit code, as on the device.
+  if (!target->running) return true;
   target->running = false;
   target->exitCode = exitCode;
   return true;

@@ -1,6 +1,7 @@
 // A fake process table: programs start when their path is startable, show in snapshots by
 // their executable name, and end when terminated. A handle names one process, even after its
-// id has been given to another.
+// id has been given to another; while a handle holds an ended process, its id still opens it,
+// and ending it again succeeds without changing its exit code.
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/complete_record.h"
 #include "tests/support/fake_named_events.h"
 #include "tests/support/fake_processes.h"
 #include "tests/support/fake_registry.h"
@@ -30,10 +31,9 @@ class TodayItemTest : public ::testing::Test {
     PutSettings(kDefaultSpeak);
   }
 
+  // A complete record with one account chosen, ValSpeak as given.
   void PutSettings(std::uint32_t speak) {
-    registry.PutDword(kKey, u"ValSpeak", speak);
-    registry.PutDword(kKey, u"ValUsedLang", 1);
-    registry.PutText(kKey, u"StrAccounts", u"Outlook\t");
+    fake::PutRecord(registry, {.speak = speak, .accounts = u"Outlook\t"});
   }
 
   // The host's sequence: load the library, make the item, ask once with height 0.

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "settings/settings_store.h"
+#include "tests/support/complete_record.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fake_named_mutexes.h"
 #include "tests/support/fake_registry.h"
@@ -86,11 +87,7 @@ bool WaitUntil(const std::function<bool()>& condition) {
 }
 
 void PutRecord(FakeRegistry& registry, std::uint32_t speak) {
-  registry.PutDword(kKey, u"ValSpeak", speak);
-  registry.PutDword(kKey, u"ValUsedLang", 1);
-  registry.PutText(kKey, u"StrAccounts", u"");
-  registry.PutDword(kKey, u"ValWaitStart", 10);
-  registry.PutText(kKey, u"StrLangPath", u"\\Lectavo\\");
+  fake::PutRecord(registry, fake::InstallRecord(speak, u"\\Lectavo\\"));
 }
 
 // The second toggle starts after the first has read ValSpeak and before it saves: without

@@ -11,22 +11,23 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/win32_roles.h"
 #include "settings/settings_store.h"
 #include "tests/wine/support/device.h"
 #include "tests/wine/support/messaging_library.h"
 #include "tests/wine/support/paths.h"
+#include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/ui_driver.h"
 #include "tests/wine/support/user_input.h"
 
 namespace lectavo {
+
+using fake::kEnglish;
 
 class ConfigUserTest : public ::testing::Test {
  public:
   static constexpr const wchar_t* kCaption = L"  Lectavo";
   static constexpr const wchar_t* kKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
   static constexpr const wchar_t* kNote = L"C:\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT";
-  static constexpr DWORD kEnglish = 1u << 22;
   static constexpr int kTabs = 999;
 
   void SetUp() override {
@@ -48,16 +49,11 @@ class ConfigUserTest : public ::testing::Test {
   }
 
   // The install defaults as the setup writes them, with ValSpeak and StrAccounts as given.
-  void PutRecord(DWORD speak = kDefaultSpeak, const std::wstring& accounts = L"") {
-    SettingsRecord record;
-    record.ValSpeak = speak;
-    record.ValUsedLang = kDefaultUsedLang;
-    record.ValWaitStart = kDefaultWaitStart;
-    record.ValAnswerTime = kDefaultAnswerTime;
-    std::u16string_view(u"C:\\Lectavo\\").copy(record.StrLangPath, 11);
-    std::copy(accounts.begin(), accounts.end(), record.StrAccounts);
-    ASSERT_EQ(store.SaveSettings(record), 0);
-    ASSERT_EQ(store.SaveLangPath(record), 0);
+  static void PutRecord(DWORD speak = kDefaultSpeak, const std::wstring& accounts = L"") {
+    fake::RecordValues values = fake::InstallRecord(speak, u"C:\\Lectavo\\");
+    const WString chosen(accounts.begin(), accounts.end());
+    values.accounts = chosen;
+    ASSERT_TRUE(device::PutRecord(values));
   }
   static void PutStores(const std::vector<std::wstring>& names) { device::PutMessageStores(names); }
   static std::wstring Stored(const wchar_t* name) {
@@ -105,8 +101,6 @@ class ConfigUserTest : public ::testing::Test {
     dialog = nullptr;
   }
 
-  Registry& registry = SystemRegistry();
-  SettingsStore store{registry};
   std::unique_ptr<device::StartedProcess> program;
   HWND dialog = nullptr;
 };

@@ -29,7 +29,7 @@ using namespace lectavo::wine;
 
 const wchar_t* const kDialogCaption = L"  Lectavo";
 constexpr DWORD kReadOn = 1u << 27;
-constexpr DWORD kEnglish = 1u << 22;
+using fake::kEnglish;
 
 class ConfigWineTest : public ::testing::Test {
  protected:

@@ -5,7 +5,9 @@
 #undef GetWindowText
 #undef SetWindowText
 
+#include <cstring>
 #include <functional>
+#include <string>
 
 #include "framework/win32/win32_window_system.h"
 #include "tests/framework/control_behaviour.h"
@@ -33,6 +35,23 @@ void CALLBACK RunWhileShown(HWND, UINT, UINT_PTR timer, DWORD) {
   if (IsWindow(dialog)) SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
+bool PutOnClipboard(const std::wstring& text) {
+  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (memory == nullptr) return false;
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  if (!OpenClipboard(nullptr)) {
+    GlobalFree(memory);
+    return false;
+  }
+  EmptyClipboard();
+  const bool put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  if (!put) GlobalFree(memory);
+  CloseClipboard();
+  return put;
+}
+
 }  // namespace
 
 namespace conformance {
@@ -54,6 +73,10 @@ struct Win32User {
     const HWND edit = Hwnd(dialog.GetDlgItem(id));
     SendMessageW(edit, EM_SETSEL, 0, -1);
     SendMessageW(edit, WM_CHAR, VK_BACK, 1);
+  }
+  void Paste(Dialog& dialog, int id, WStringView text) {
+    ASSERT_TRUE(PutOnClipboard(std::wstring(text.begin(), text.end())));
+    SendMessageW(Hwnd(dialog.GetDlgItem(id)), WM_PASTE, 0, 0);
   }
   void Click(Dialog& dialog, int id) { wine::Click(Hwnd(dialog.GetDlgItem(id))); }
   void ClickLine(Dialog& dialog, int id, int line) {

@@ -1,6 +1,7 @@
 #include "tests/wine/lifecycle/running_device.h"
 
 #include "tests/wine/support/paths.h"
+#include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/today_screen.h"
 
 #include <tlhelp32.h>
@@ -105,10 +106,7 @@ void Forget() {
 
 void StartAfresh() {
   Forget();
-  WriteDword(kSettingsKey, L"ValSpeak", 0xE8323232);
-  WriteDword(kSettingsKey, L"ValUsedLang", 1);
-  WriteText(kSettingsKey, L"StrAccounts", L"");
-  WriteDword(kSettingsKey, L"ValWaitStart", 1);
+  PutStartSettings(0xE8323232, 1);
 }
 
 DWORD Speak() {

@@ -29,7 +29,7 @@ const wchar_t* const kNote = L"C:\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT";
 constexpr int kAnswerTab = 2;
 constexpr int kAnswerTextTab = 3;
 constexpr int kSpeakTab = 4;
-constexpr DWORD kEnglish = 1u << 22;
+using fake::kEnglish;
 
 // A text as Windows-1252 bytes, as the note is saved.
 std::string Ansi(const std::wstring& text) {

@@ -3,6 +3,11 @@
 #include "tests/wine/support/device.h"
 
 namespace lectavo::device {
+namespace {
+
+std::wstring Api(WStringView text) { return {text.begin(), text.end()}; }
+
+}  // namespace
 
 bool PutStartSettings(DWORD speak, DWORD waitStartSeconds) {
   return WriteDword(kSettingsKey, L"ValSpeak", speak) &&
@@ -11,10 +16,24 @@ bool PutStartSettings(DWORD speak, DWORD waitStartSeconds) {
          WriteDword(kSettingsKey, L"ValWaitStart", waitStartSeconds);
 }
 
+bool PutRecord(const fake::RecordValues& values) {
+  return WriteDword(kSettingsKey, L"ValSpeak", values.speak) &&
+         WriteDword(kSettingsKey, L"ValUsedLang", values.usedLang) &&
+         WriteText(kSettingsKey, L"StrAccounts", Api(values.accounts)) &&
+         WriteDword(kSettingsKey, L"ValWaitStart", values.waitStart) &&
+         WriteDword(kSettingsKey, L"ValAnswerTime", values.answerTime) &&
+         WriteText(kSettingsKey, L"StrAddressCC", Api(values.addressCC)) &&
+         WriteText(kSettingsKey, L"StrLangPath", Api(values.langPath)) &&
+         WriteDword(kSettingsKey, L"ValAlive", values.alive);
+}
+
 bool PutInstallRecord(DWORD speak, const std::wstring& langPath) {
-  return PutStartSettings(speak, 10) && WriteText(kSettingsKey, L"StrAddressCC", L"") &&
-         WriteDword(kSettingsKey, L"ValAnswerTime", 3) &&
-         (langPath.empty() || WriteText(kSettingsKey, L"StrLangPath", langPath));
+  const WString path(langPath.begin(), langPath.end());
+  if (!PutRecord(fake::InstallRecord(speak, path))) return false;
+  if (langPath.empty()) {
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSettingsKey.c_str(), L"StrLangPath");
+  }
+  return true;
 }
 
 void RemoveSettings() { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH"); }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "tests/support/record_values.h"
+
 namespace lectavo::device {
 
 inline const std::wstring kSettingsKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
@@ -12,6 +14,8 @@ inline const std::wstring kSettingsKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
 // What every program reads at its start: ValSpeak, ValUsedLang 1, an empty StrAccounts and
 // ValWaitStart; false when a value could not be written.
 bool PutStartSettings(DWORD speak, DWORD waitStartSeconds);
+// Every value of the record; false when a value could not be written.
+bool PutRecord(const fake::RecordValues& values);
 // The whole record as the setup writes it at installation, ValSpeak as given; StrLangPath is
 // left out when langPath is empty.
 bool PutInstallRecord(DWORD speak, const std::wstring& langPath);

@@ -158,10 +158,7 @@ TEST_F(SystemWineTest, SpokenCommandTapsAndDialogMeetInTheRegistryFromInstallToU
 
   // Settings an earlier installation left, with a launcher that waits one second; an install
   // keeps a complete record.
-  WriteDword(kSettingsKey, L"ValSpeak", kInstallSpeak);
-  WriteDword(kSettingsKey, L"ValUsedLang", 1);
-  WriteText(kSettingsKey, L"StrAccounts", L"");
-  WriteDword(kSettingsKey, L"ValWaitStart", 1);
+  ASSERT_TRUE(PutStartSettings(kInstallSpeak, 1));
 
   // Install into the package's default folder; the programs are moved to the program folder.
   ASSERT_EQ(wine::InstallPackage(wine::PackageFolder()), 0);

@@ -12,24 +12,19 @@
 #include "device_control/recorded_sound.h"
 #include "tests/wine/support/device.h"
 #include "tests/wine/support/paths.h"
+#include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/sound_trace.h"
 
 namespace lectavo {
 namespace {
 
-const wchar_t kKeyPath[] = L"SOFTWARE\\ORBA-GMBH\\Lectavo\\";
-constexpr DWORD kEnglish = 1u << 22;
+using fake::kEnglish;
 const std::string kRecording = LECTAVO_RECORDING;
 
 void PutRecord(DWORD speak, const std::wstring& langPath) {
-  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
-  device::WriteDword(kKeyPath, L"ValSpeak", speak);
-  device::WriteDword(kKeyPath, L"ValUsedLang", 1);
-  device::WriteText(kKeyPath, L"StrAccounts", L"");
-  device::WriteDword(kKeyPath, L"ValWaitStart", 10);
-  device::WriteDword(kKeyPath, L"ValAnswerTime", 3);
-  device::WriteText(kKeyPath, L"StrAddressCC", L"");
-  device::WriteText(kKeyPath, L"StrLangPath", langPath);
+  device::RemoveSettings();
+  ASSERT_TRUE(
+      device::PutRecord(fake::InstallRecord(speak, WString(langPath.begin(), langPath.end()))));
 }
 
 struct Recorded {

@@ -28,7 +28,8 @@ using lectavo::wine::Traced;
 using ToggleRun = lectavo::wine::TracedRun;
 
 const std::vector<std::wstring> kOtherValues = {L"ValUsedLang",   L"StrAccounts",  L"ValWaitStart",
-                                                L"ValAnswerTime", L"StrAddressCC", L"StrLangPath"};
+                                                L"ValAnswerTime", L"StrAddressCC", L"StrLangPath",
+                                                L"ValAlive"};
 
 class VoicecmdWineTest : public ::testing::Test {
  protected:
@@ -64,15 +65,12 @@ class VoicecmdWineTest : public ::testing::Test {
     return values;
   }
 
-  // A whole record whose prompts are the packaged ones.
+  // A whole record whose every value differs from the install defaults, and whose prompts are
+  // the packaged ones.
   static void PutRecord(DWORD speak) {
-    PutDword(L"ValSpeak", speak);
-    PutDword(L"ValUsedLang", 651);
-    PutText(L"StrAccounts", L"Outlook\tFirma\t");
-    PutDword(L"ValWaitStart", 25);
-    PutDword(L"ValAnswerTime", 7);
-    PutText(L"StrAddressCC", L"kopie@example.org");
-    PutText(L"StrLangPath", PackageFolder() + L"\\");
+    const std::wstring langPath = PackageFolder() + L"\\";
+    ASSERT_TRUE(device::PutRecord(
+        {.speak = speak, .langPath = lectavo::WString(langPath.begin(), langPath.end())}));
   }
 
   // Starts the packaged program by its file name, without arguments and with Wine's winmm
