@@ -27,7 +27,8 @@ void TellInstaller(const lectavo::WString& problem) {
   if (errors == nullptr || errors == INVALID_HANDLE_VALUE || problem.empty()) return;
   const std::wstring line = L"Lectavo_Setup: " + lectavo::ToApi(problem) + L"\n";
   const int size = static_cast<int>(line.size());
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, line.data(), size, nullptr, 0, nullptr, nullptr);
+  const int bytes =
+      WideCharToMultiByte(CP_UTF8, 0, line.data(), size, nullptr, 0, nullptr, nullptr);
   std::string text(bytes, '\0');
   WideCharToMultiByte(CP_UTF8, 0, line.data(), size, text.data(), bytes, nullptr, nullptr);
   DWORD written = 0;

@@ -36,8 +36,8 @@ bool InstallExit(Registry& registry, Files& files, UserInterface& userInterface,
   // folders and no files moved from there.
   if (!installationFolder.empty()) {
     if (installationFolder.size() > kMaxInstallationFolder) {
-      problem = u"the installation folder is longer than " +
-                ToDecimal(kMaxInstallationFolder) + u" characters";
+      problem = u"the installation folder is longer than " + ToDecimal(kMaxInstallationFolder) +
+                u" characters";
       return false;
     }
     // The only step that can fail comes first, so that an undone installation has changed

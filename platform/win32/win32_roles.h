@@ -84,7 +84,8 @@ class Win32CodePage final : public CodePage {
 };
 
 // The device's messaging library, looked for by this name in the device's system folder and
-// the program's own folder when a log-on needs it. Without it, or without its calls, every log-on fails.
+// the program's own folder when a log-on needs it. Without it, or without its calls, every log-on
+// fails.
 inline constexpr wchar_t kMessagingLibrary[] = L"cemapi.dll";
 
 class Win32Messaging final : public Messaging {

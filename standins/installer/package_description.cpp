@@ -188,8 +188,9 @@ std::vector<std::wstring> MissingFiles(const PackageDescription& description,
                                        const std::vector<std::wstring>& packageFiles) {
   std::vector<std::wstring> missing;
   for (const std::wstring& file : description.files) {
-    const bool present = std::any_of(packageFiles.begin(), packageFiles.end(),
-                                     [&](const std::wstring& held) { return SamePath(held, file); });
+    const bool present =
+        std::any_of(packageFiles.begin(), packageFiles.end(),
+                    [&](const std::wstring& held) { return SamePath(held, file); });
     if (!present) missing.push_back(file);
   }
   return missing;

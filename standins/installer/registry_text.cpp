@@ -8,8 +8,8 @@ namespace installer {
 
 std::optional<std::wstring> ReadRegistryText(const std::wstring& key, const wchar_t* name) {
   DWORD size = 0;
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name, RRF_RT_REG_SZ, nullptr, nullptr,
-                   &size) != ERROR_SUCCESS) {
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name, RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
+      ERROR_SUCCESS) {
     return std::nullopt;
   }
   // Room for a terminator the stored value may lack.

@@ -203,9 +203,9 @@ TEST_F(SetupHooksTest, InstallInitAndUninstallInitStopTheProductsProgramsOnly) {
     processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_VC_AntwortAus.exe");
     processes.AddRunning(u"\\Windows\\pword.exe");
     stop(processes);
-    for (WStringView program : {u"Lectavo_Service.exe", u"Lectavo_Monitor.exe",
-                                u"Lectavo_Config.exe", u"Lectavo_Start.exe",
-                                u"Lectavo_VC_AntwortAus.exe"}) {
+    for (WStringView program :
+         {u"Lectavo_Service.exe", u"Lectavo_Monitor.exe", u"Lectavo_Config.exe",
+          u"Lectavo_Start.exe", u"Lectavo_VC_AntwortAus.exe"}) {
       EXPECT_EQ(processes.CountRunning(program), 0) << fake::Narrow(program);
     }
     EXPECT_EQ(processes.CountRunning(u"pword.exe"), 1);

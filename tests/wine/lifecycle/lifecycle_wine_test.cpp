@@ -274,7 +274,8 @@ TEST_F(LifecycleFaultsWineTest, LongInstallationFolderIsRefusedOrInstalledWhole)
   std::string said;
   EXPECT_EQ(Uninstall(&said), 0) << said;
   for (const std::wstring& file : device::FilesBelow(kLongRoot)) {
-    EXPECT_TRUE(file.ends_with(L"\\svox.pil")) << "only placed voices stay: " << testing::PrintToString(file);
+    EXPECT_TRUE(file.ends_with(L"\\svox.pil"))
+        << "only placed voices stay: " << testing::PrintToString(file);
   }
   EXPECT_FALSE(Registered());
 }

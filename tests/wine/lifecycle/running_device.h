@@ -18,8 +18,8 @@ inline const std::wstring kDefaultFolder = L"\\Program Files\\Lectavo";
 inline const std::wstring kProgramFolder = L"\\ORBA-GMBH\\Lectavo";
 inline const std::wstring kSettingsKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
 inline const wchar_t* const kProductPrograms[] = {L"Lectavo_Config.exe", L"Lectavo_Monitor.exe",
-                                                 L"Lectavo_Start.exe", L"Lectavo_Service.exe",
-                                                 L"Lectavo_VC_AntwortAus.exe"};
+                                                  L"Lectavo_Start.exe", L"Lectavo_Service.exe",
+                                                  L"Lectavo_VC_AntwortAus.exe"};
 
 // A copy of the package whose programs and libraries end in "Lectavo package <marker>".
 std::wstring MakePackage(char marker);

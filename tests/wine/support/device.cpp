@@ -198,9 +198,8 @@ int RunAndPump(const std::wstring& program, const std::wstring& arguments, std::
     startup.hStdError = written;
   }
   PROCESS_INFORMATION started{};
-  const BOOL created =
-      CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, output != nullptr, 0,
-                     nullptr, nullptr, &startup, &started);
+  const BOOL created = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr,
+                                      output != nullptr, 0, nullptr, nullptr, &startup, &started);
   if (written != INVALID_HANDLE_VALUE) CloseHandle(written);
   if (!created) return -1;
   CloseHandle(started.hThread);
