@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kBufferSize = kAnswerTextLength + 1;
 constexpr WChar kCaption[] = u"Lectavo";
+// The new note's name while it is written.
+constexpr WChar kBesideSuffix[] = u".new";
 
 }  // namespace
 
@@ -84,13 +86,18 @@ void AnswerTextPage::OnClickedSave() {
 
 bool AnswerTextPage::WriteNote(const char* note, std::uint32_t length) {
   Files& files = platform_.files;
-  const Handle file = files.CreateForWriting(path_);
+  // Written beside the note and put in its place in one step, so that a save cut short
+  // leaves the old note whole, never an empty or half one.
+  const WString beside = path_ + kBesideSuffix;
+  const Handle file = files.CreateForWriting(beside);
   if (file == kInvalidHandle) return false;
   std::uint32_t written = 0;
   const bool wrote =
       length == 0 || (files.Write(file, note, length, &written) && written == length);
   const bool closed = files.CloseFile(file);
-  return wrote && closed;
+  if (wrote && closed && files.Replace(beside, path_)) return true;
+  files.Delete(beside);
+  return false;
 }
 
 }  // namespace lectavo

@@ -1,5 +1,6 @@
 // Files role: CreateDirectory, FindFirstFile / FindNextFile (names compare without letter
-// case), CopyFile, DeleteFile, and reading and writing whole files through handles.
+// case), CopyFile, DeleteFile, a replacing move, and reading and writing whole files through
+// handles.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +28,9 @@ class Files {
   virtual bool FindClose(Handle search) = 0;
   virtual bool Copy(WStringView from, WStringView to, bool failIfExists) = 0;
   virtual bool Delete(WStringView path) = 0;
+  // Puts the file from in the place of to in one step, replacing a file there: a reader of to
+  // finds the old file or the new one, never a part. On failure both stay as they were.
+  virtual bool Replace(WStringView from, WStringView to) = 0;
 
   // An existing file for reading; kInvalidHandle on failure.
   virtual Handle OpenForReading(WStringView path) = 0;

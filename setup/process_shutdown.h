@@ -6,9 +6,13 @@
 namespace lectavo {
 
 // The programs stopped before install and uninstall, in this order: the launcher before the
-// service, which it would otherwise start again.
-inline constexpr WStringView kProductPrograms[] = {u"lectavo_config.exe", u"lectavo_monitor.exe",
-                                                   u"lectavo_start.exe", u"lectavo_service.exe"};
+// service, which it would otherwise start again; then the voice commands, one-shot programs
+// with nothing worth saving, which hold their program file while a prompt plays.
+inline constexpr WStringView kProductPrograms[] = {
+    u"lectavo_config.exe",          u"lectavo_monitor.exe",         u"lectavo_start.exe",
+    u"lectavo_service.exe",         u"lectavo_vc_vorlesenein.exe",  u"lectavo_vc_vorlesenaus.exe",
+    u"lectavo_vc_nachfrageein.exe", u"lectavo_vc_nachfrageaus.exe", u"lectavo_vc_antwortein.exe",
+    u"lectavo_vc_antwortaus.exe"};
 
 // How long a terminated program is given to end, so that its files are free afterwards.
 inline constexpr std::uint32_t kEndWaitMilliseconds = 5000;

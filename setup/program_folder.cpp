@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "setup/device_paths.h"
+#include "setup/voice_layout.h"
 
 namespace lectavo {
 namespace {
@@ -16,14 +17,20 @@ struct Placed {
   std::optional<WString> kept;
 };
 
-std::vector<WString> TopLevelFiles(Files& files, WStringView folder) {
+// Nothing when the folder cannot be searched: a folder that exists always holds "." and "..".
+std::optional<std::vector<WString>> TopLevelFiles(Files& files, WStringView folder,
+                                                  WString& problem) {
   std::vector<WString> names;
   const auto pattern = JoinPath({folder, u"*.*"});
   FindData found;
   const Handle search = pattern ? files.FindFirst(*pattern, &found) : kInvalidHandle;
-  if (search == kInvalidHandle) return names;
+  if (search == kInvalidHandle) {
+    problem = WString(folder) + u" cannot be searched";
+    return std::nullopt;
+  }
   do {
-    if ((found.attributes & kAttributeDirectory) == 0) names.emplace_back(FieldText(found.fileName));
+    const WStringView name = FieldText(found.fileName);
+    if ((found.attributes & kAttributeDirectory) == 0 && !IsVoiceFile(name)) names.emplace_back(name);
   } while (files.FindNext(search, &found));
   files.FindClose(search);
   return names;
@@ -35,24 +42,33 @@ bool Contains(const std::vector<WString>& names, WStringView name) {
 }
 
 // Copies the file into the program folder, keeping the copy it replaces beside it; present
-// names the program folder's files and grows by the kept copy.
+// names the program folder's files and grows by the kept copy. On failure problem names the
+// path that is too long or the file in the way.
 std::optional<Placed> Place(Files& files, WStringView installationFolder, WStringView name,
-                            std::vector<WString>& present) {
+                            std::vector<WString>& present, WString& problem) {
   const auto source = JoinPath({installationFolder, name});
   const auto target = JoinPath({kProgramFolder, name});
-  if (!source || !target) return std::nullopt;
+  if (!source || !target) {
+    problem = WString(source ? kProgramFolder : installationFolder) + u"\\" + WString(name) +
+              u" is a path too long for the device";
+    return std::nullopt;
+  }
   Placed placed{*source, *target, std::nullopt};
   if (Contains(present, name)) {
     // Under a name no file of the program folder bears.
     WString keptName = WString(name) + WString(kKeptSuffix);
     while (Contains(present, keptName)) keptName += kKeptSuffix;
     const auto kept = JoinPath({kProgramFolder, keptName});
-    if (!kept || !files.Copy(*target, *kept, false)) return std::nullopt;
+    if (!kept || !files.Copy(*target, *kept, false)) {
+      problem = *target + u" cannot be kept for an undo";
+      return std::nullopt;
+    }
     present.push_back(keptName);
     placed.kept = *kept;
   }
   if (files.Copy(*source, *target, false)) return placed;
   if (placed.kept) files.Delete(*placed.kept);
+  problem = *target + u" cannot be replaced: it is in use or cannot be written";
   return std::nullopt;
 }
 
@@ -74,15 +90,17 @@ bool IsProgramFolder(WStringView installationFolder) {
                            kProgramFolderParent);
 }
 
-bool MoveToProgramFolder(Files& files, WStringView installationFolder) {
+bool MoveToProgramFolder(Files& files, WStringView installationFolder, WString& problem) {
   files.CreateFolder(kProgramFolderParent);
   files.CreateFolder(kProgramFolder);
   // Moving files onto themselves would delete them after copying each over itself.
   if (SameDevicePath(installationFolder, kProgramFolder)) return true;
-  std::vector<WString> present = TopLevelFiles(files, kProgramFolder);
+  auto present = TopLevelFiles(files, kProgramFolder, problem);
+  const auto names = present ? TopLevelFiles(files, installationFolder, problem) : std::nullopt;
+  if (!names) return false;
   std::vector<Placed> placed;
-  for (const WString& name : TopLevelFiles(files, installationFolder)) {
-    std::optional<Placed> one = Place(files, installationFolder, name, present);
+  for (const WString& name : *names) {
+    std::optional<Placed> one = Place(files, installationFolder, name, *present, problem);
     if (!one) {
       TakeBack(files, placed);
       return false;

@@ -18,9 +18,11 @@ bool IsProgramFolder(WStringView installationFolder);
 inline constexpr WStringView kKeptSuffix = u".old";
 
 // Makes the program folder and moves every file at the top level of the installation folder
-// into it, replacing older copies; subfolders and their content stay. All or nothing: when a
-// file cannot be placed, the program folder gets back what it held, the new files stay in the
-// installation folder, and the result is false.
-bool MoveToProgramFolder(Files& files, WStringView installationFolder);
+// into it, replacing older copies; subfolders and their content stay, and so do the voice
+// files, which belong to the voice folders. All or nothing: when a folder cannot be searched
+// or a file cannot be placed, the program folder gets back what it held, the new files stay in
+// the installation folder, problem says which folder or file is in the way, and the result is
+// false.
+bool MoveToProgramFolder(Files& files, WStringView installationFolder, WString& problem);
 
 }  // namespace lectavo

@@ -32,6 +32,12 @@ void PlaceVoiceFile(Files& files, WStringView installationFolder, WStringView fi
 
 }  // namespace
 
+bool IsVoiceFile(WStringView fileName) {
+  return fileName.size() > kVoiceExtension.size() &&
+         EqualIgnoringCase(fileName.substr(fileName.size() - kVoiceExtension.size()),
+                           kVoiceExtension);
+}
+
 void CreateVoiceFolders(Files& files, WStringView installationFolder) {
   for (WStringView voice : kVoiceNames) {
     if (const auto folder = JoinPath({installationFolder, voice})) files.CreateFolder(*folder);

@@ -11,6 +11,10 @@ inline constexpr WStringView kVoiceNames[] = {u"ENG_W",    u"FRA_W",   u"GER_M",
                                               u"ITA_W",    u"SPA_W",   u"GERENG_W", u"FRAENG_W",
                                               u"SPAENG_W", u"ITAENG_W"};
 
+// Whether a file at the top of the installation folder is a delivered voice: "*.pil", letter
+// case ignored.
+bool IsVoiceFile(WStringView fileName);
+
 // Makes the folder of every known voice; existing or failing folders are passed over.
 void CreateVoiceFolders(Files& files, WStringView installationFolder);
 

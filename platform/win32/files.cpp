@@ -47,6 +47,12 @@ class Win32Files final : public Files {
 
   bool Delete(WStringView path) override { return DeleteFileW(ToApi(path).c_str()) != FALSE; }
 
+  // The device renames over a file in one step; the desktop's call for it is MoveFileEx.
+  bool Replace(WStringView from, WStringView to) override {
+    return MoveFileExW(ToApi(from).c_str(), ToApi(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+  }
+
   Handle OpenForReading(WStringView path) override {
     return FromHandle(CreateFileW(ToApi(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_roles.h"
 #include "platform/win32/wide.h"
 
@@ -101,7 +102,7 @@ Win32Messaging::~Win32Messaging() {
 // Once found, the library stays bound; until then every log-on looks for it again.
 bool Win32Messaging::Bind() {
   if (library_->module != nullptr) return true;
-  const HMODULE module = LoadLibraryW(kMessagingLibrary);
+  const HMODULE module = LoadSystemLibrary(kMessagingLibrary);
   if (module == nullptr) return false;
   const auto logonEx = reinterpret_cast<LPMAPILOGONEX>(
       reinterpret_cast<void*>(GetProcAddress(module, "MAPILogonEx")));

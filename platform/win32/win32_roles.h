@@ -83,8 +83,9 @@ class Win32CodePage final : public CodePage {
              std::uint32_t flags) override;
 };
 
-// The device's messaging library, looked for by this name on the device's path when a log-on
-// needs it. Without it, or without its calls, every log-on fails.
+// The device's messaging library, looked for by this name in the device's system folder and
+// the program's own folder when a log-on needs it. Without it, or without its calls, every log-on
+// fails.
 inline constexpr wchar_t kMessagingLibrary[] = L"cemapi.dll";
 
 class Win32Messaging final : public Messaging {

@@ -1,5 +1,7 @@
 #include "standins/installer/package_description.h"
 
+#include <algorithm>
+
 namespace installer {
 namespace {
 
@@ -88,6 +90,28 @@ bool ParseRegistryEntry(const std::wstring& line, RegistryEntry& entry, std::wst
   return parsed;
 }
 
+// A file of the package: a path below the package folder, each part a plain name.
+bool AddPackageFile(const std::wstring& line, PackageDescription& description,
+                    std::wstring& error) {
+  for (const std::wstring& part : Split(line, L'\\')) {
+    if (part.empty() || part == L"." || part == L".." ||
+        part.find_first_of(L"/:*?\"<>|") != std::wstring::npos) {
+      error = L"a file is named by its path in the package, without wildcards: " + line;
+      return false;
+    }
+  }
+  description.files.push_back(line);
+  return true;
+}
+
+wchar_t Folded(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; }
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [](wchar_t x, wchar_t y) { return Folded(x) == Folded(y); });
+}
+
 bool SetPackageValue(const std::wstring& line, PackageDescription& description,
                      std::wstring& error) {
   const auto equals = line.find(L'=');
@@ -133,7 +157,7 @@ bool ParsePackageDescription(const std::wstring& path, const std::vector<std::ws
       continue;
     } else if (line.front() == L'[' && line.back() == L']') {
       section = line.substr(1, line.size() - 2);
-      if (section != L"Package" && section != L"Registry") {
+      if (section != L"Package" && section != L"Registry" && section != L"Files") {
         error = L"unknown section [" + section + L"]";
         good = false;
       }
@@ -142,6 +166,8 @@ bool ParsePackageDescription(const std::wstring& path, const std::vector<std::ws
     } else if (section == L"Registry") {
       description.registry.emplace_back();
       good = ParseRegistryEntry(line, description.registry.back(), error);
+    } else if (section == L"Files") {
+      good = AddPackageFile(line, description, error);
     } else {
       error = L"text outside a section";
       good = false;
@@ -156,6 +182,18 @@ bool ParsePackageDescription(const std::wstring& path, const std::vector<std::ws
     return false;
   }
   return true;
+}
+
+std::vector<std::wstring> MissingFiles(const PackageDescription& description,
+                                       const std::vector<std::wstring>& packageFiles) {
+  std::vector<std::wstring> missing;
+  for (const std::wstring& file : description.files) {
+    const bool present =
+        std::any_of(packageFiles.begin(), packageFiles.end(),
+                    [&](const std::wstring& held) { return SamePath(held, file); });
+    if (!present) missing.push_back(file);
+  }
+  return missing;
 }
 
 }  // namespace installer

@@ -28,10 +28,16 @@ struct PackageDescription {
   std::wstring defaultFolder;  // installation folder when none is given
   std::wstring setupLibrary;   // file name of the setup library in the package folder
   std::vector<RegistryEntry> registry;
+  std::vector<std::wstring> files;  // relative to the package folder: the package must hold them
 };
 
 // Checks the description's lines (read from path); on failure error says where and why.
 bool ParsePackageDescription(const std::wstring& path, const std::vector<std::wstring>& lines,
                              PackageDescription& description, std::wstring& error);
+
+// The files the description lists that are not among the package's files (relative paths,
+// letter case ignored), in the description's order.
+std::vector<std::wstring> MissingFiles(const PackageDescription& description,
+                                       const std::vector<std::wstring>& packageFiles);
 
 }  // namespace installer

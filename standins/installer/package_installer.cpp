@@ -8,6 +8,7 @@
 #include "standins/installer/device_changes.h"
 #include "standins/installer/install_record.h"
 #include "standins/installer/package_description.h"
+#include "standins/installer/registry_text.h"
 #include "standins/installer/setup_library.h"
 #include "standins/installer/start_up.h"
 #include "standins/installer/text_files.h"
@@ -65,15 +66,18 @@ bool ListPackage(const std::wstring& packageFolder, const std::wstring& relative
   return true;
 }
 
-bool ReadInstallFolder(const std::wstring& name, std::wstring& folder) {
-  wchar_t buffer[MAX_PATH] = {};
-  DWORD size = sizeof buffer - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, AppKey(name).c_str(), L"InstallDir", RRF_RT_REG_SZ, nullptr,
-                   buffer, &size) != ERROR_SUCCESS) {
-    return false;
+std::vector<std::wstring> PackageFiles(const std::vector<PackageEntry>& entries) {
+  std::vector<std::wstring> files;
+  for (const PackageEntry& entry : entries) {
+    if (!entry.folder) files.push_back(entry.path);
   }
-  folder = buffer;
-  return true;
+  return files;
+}
+
+bool ReadInstallFolder(const std::wstring& name, std::wstring& folder) {
+  const auto read = ReadRegistryText(AppKey(name), L"InstallDir");
+  if (read) folder = *read;
+  return read.has_value();
 }
 
 // The setup library and the record for a later uninstall, and the package's entry among the
@@ -148,6 +152,14 @@ Outcome InstallPackage(const std::wstring& packageFolder, std::wstring installat
   std::vector<PackageEntry> entries;
   if (!ListPackage(packageFolder, L"", description, entries)) {
     return Fail(L"package folder " + packageFolder + L" cannot be read");
+  }
+  // A package that lacks a file of its description is damaged, as a broken download is.
+  const std::vector<std::wstring> missing = MissingFiles(description, PackageFiles(entries));
+  if (!missing.empty()) {
+    std::wstring names;
+    for (const std::wstring& file : missing) names += (names.empty() ? L"" : L", ") + file;
+    return Fail(L"the package lacks " + names + L", which its description lists; it is damaged " +
+                L"and nothing has been changed");
   }
   const std::wstring setupLibraryPath = packageFolder + L"\\" + description.setupLibrary;
   SetupLibrary setup;
@@ -229,10 +241,14 @@ Outcome UninstallPackage(const std::wstring& name) {
   const int left = Undo(record);
   setup.UninstallExit(nullptr);
   setup.Unload();
-  Unregister(name);
-  Say(L"Removed " + name + L" from " + folder + L".");
-  if (left == 0) return kDone;
-  Complain(std::to_wstring(left) + L" files or values could not be removed");
+  if (left == 0) {
+    Unregister(name);
+    Say(L"Removed " + name + L" from " + folder + L".");
+    return kDone;
+  }
+  // Still registered, so that the removal can be run again once nothing holds the files.
+  Complain(std::to_wstring(left) + L" files or values could not be removed; " + name +
+           L" stays installed, uninstall it again");
   return kDoneWithFailures;
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "standins/installer/console.h"
+#include "standins/installer/registry_text.h"
 
 namespace installer {
 namespace {
@@ -37,16 +38,12 @@ int RunStartUpEntries(const std::vector<RegistryEntry>& packageEntries) {
   int failed = 0;
   for (const RegistryEntry& entry : packageEntries) {
     if (!IsStartUpEntry(entry)) continue;
-    wchar_t path[MAX_PATH] = {};
-    DWORD size = sizeof path;
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, kStartUpKey, entry.name.c_str(), RRF_RT_REG_SZ, nullptr,
-                     path, &size) != ERROR_SUCCESS) {
-      continue;
-    }
-    if (Start(path)) {
-      Say(L"Started " + std::wstring(path) + L" (start-up entry " + entry.name + L").");
+    const auto path = ReadRegistryText(kStartUpKey, entry.name.c_str());
+    if (!path) continue;
+    if (Start(*path)) {
+      Say(L"Started " + *path + L" (start-up entry " + entry.name + L").");
     } else {
-      Complain(L"start-up entry " + entry.name + L": " + path + L" cannot be started (error " +
+      Complain(L"start-up entry " + entry.name + L": " + *path + L" cannot be started (error " +
                std::to_wstring(GetLastError()) + L")");
       ++failed;
     }

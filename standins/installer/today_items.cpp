@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "standins/installer/registry_text.h"
+
 namespace installer {
 namespace {
 
@@ -19,9 +21,13 @@ bool SameName(const std::wstring& a, const std::wstring& b) {
 }
 
 std::wstring FullPath(const std::wstring& path) {
-  wchar_t full[MAX_PATH];
-  const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
-  return length > 0 && length < MAX_PATH ? std::wstring(full, length) : path;
+  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::wstring full(size, L'\0');
+  const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) return path;
+  full.resize(length);
+  return full;
 }
 
 bool HasModule(DWORD processId, const std::wstring& library) {
@@ -84,14 +90,10 @@ TodayItems::TodayItems(std::vector<std::wstring> keys) {
 
 bool TodayItems::Release() {
   for (const std::wstring& key : keys_) {
-    wchar_t library[MAX_PATH] = {};
-    DWORD size = sizeof library;
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"DLL", RRF_RT_REG_SZ, nullptr, library,
-                     &size) != ERROR_SUCCESS) {
-      continue;  // not registered: nothing loads it
-    }
-    Released item{key, FullPath(library), false, 0};
-    size = sizeof item.enabled;
+    const auto library = ReadRegistryText(key, L"DLL");
+    if (!library) continue;  // not registered: nothing loads it
+    Released item{key, FullPath(*library), false, 0};
+    DWORD size = sizeof item.enabled;
     item.hadEnabled = RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"Enabled", RRF_RT_REG_DWORD,
                                    nullptr, &item.enabled, &size) == ERROR_SUCCESS;
     const DWORD off = 0;

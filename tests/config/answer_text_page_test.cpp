@@ -168,6 +168,41 @@ TEST_F(AnswerTextTest, NoteThatCannotBeSavedIsReportedAndKept) {
   }
 }
 
+// A save is written beside the note and takes its place in one step: the note itself is never
+// opened for writing, so a save cut short at any moment leaves the old note whole; a save that
+// fails before its last step leaves the old note and nothing beside it.
+TEST_F(AnswerTextTest, NoteIsAlwaysTheOldTextOrTheNewOne) {
+  const std::string old(1880, 'a');
+  const WString beside = WString(kAnswerTextPath) + u".new";
+  struct Case {
+    const char* name;
+    const char* failing;
+    std::string note;
+  };
+  const Case cases[] = {{"saved", nullptr, old + " neu"},
+                        {"write fails", "Write", old},
+                        {"replace fails", "Replace", old}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AnswerTextHarness t;
+    t.files.PutFile(kAnswerTextPath, old);
+    t.RunProgram([&](HeadlessWindowSystem& user) {
+      user.SelectTab(kAnswerTextTab);
+      user.Type(kNoteFieldId, u" neu");
+      if (c.failing != nullptr) t.files.faults.FailAlways(c.failing);
+      t.files.log.clear();
+      user.Click(kIdOkButton);
+      t.files.faults.Clear();
+    });
+    EXPECT_EQ(t.Note(), c.note);
+    EXPECT_FALSE(t.files.IsFile(beside));
+    EXPECT_EQ(std::count(t.files.log.begin(), t.files.log.end(),
+                         "CreateForWriting " + fake::Narrow(kAnswerTextPath)),
+              0);
+    EXPECT_EQ(t.userInterface.boxes.size(), c.failing == nullptr ? 0u : 1u);
+  }
+}
+
 TEST_F(AnswerTextTest, SavingWithoutTheFolderReportsIt) {
   ConfigHarness t;
   t.PutRecord();

@@ -22,7 +22,8 @@ constexpr const wchar_t* kPieces[] = {
     L"Setup = Lectavo_Setup.dll\n", L"SOFTWARE\\Lectavo | Val | REG_DWORD | ", L" | ",
     L"REG_SZ", L"REG_BINARY", L"REG_DWORD", L"0x", L"0X", L"=", L"|", L"\\", L";", L"[", L"]",
     L" ", L"\t", L"\r", L"\n", L"\r\n", L"4294967295", L"4294967296", L"0a FF", L"7",
-    L"\x0660", L"\xFF10", L"\xFF21", L"\x00B2", L"\xD800", L"\xFEFF", L"/", L":", L"\"", L"?"};
+    L"\x0660", L"\xFF10", L"\xFF21", L"\x00B2", L"\xD800", L"\xFEFF", L"/", L":", L"\"", L"?",
+    L"[Files]\n", L"VoiceCommand\\GER_W.WAV\n", L"..", L"Lectavo_Today.dll\n"};
 
 // Pieces of a description, and now and then a character of any kind (the file's text is
 // UTF-16 on the device, without zeros).
@@ -70,6 +71,8 @@ std::vector<std::wstring> Written(const PackageDescription& description) {
     lines.push_back(entry.key + L" | " + entry.name + L" | " + TypeName(entry.type) + L" | " +
                     data);
   }
+  lines.push_back(L"[Files]");
+  lines.insert(lines.end(), description.files.begin(), description.files.end());
   return lines;
 }
 
@@ -84,7 +87,8 @@ bool Trimmed(const std::wstring& text) {
 
 void CheckSame(const PackageDescription& a, const PackageDescription& b) {
   Check(a.name == b.name && a.defaultFolder == b.defaultFolder &&
-        a.setupLibrary == b.setupLibrary && a.registry.size() == b.registry.size());
+        a.setupLibrary == b.setupLibrary && a.registry.size() == b.registry.size() &&
+        a.files == b.files);
   for (std::size_t i = 0; i < a.registry.size(); ++i) {
     const RegistryEntry& x = a.registry[i];
     const RegistryEntry& y = b.registry[i];
@@ -141,6 +145,25 @@ void FuzzOne(FuzzedDataProvider& input) {
     } else {
       Check(entry.type == kRegDword ? entry.data.size() == 4 : entry.type == kRegBinary);
     }
+  }
+  // A listed file is a path of plain names below the package folder; it is missing exactly
+  // when the package does not hold it, letter case aside.
+  const auto folded = [](std::wstring text) {
+    for (wchar_t& c : text) c = c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c;
+    return text;
+  };
+  for (const std::wstring& file : description.files) {
+    Check(Trimmed(file) && file.front() != L'\\' && file.back() != L'\\');
+    Check(file.find(L"\\\\") == std::wstring::npos && file.find_first_of(L"/:*?\"<>|") == std::wstring::npos);
+  }
+  Check(MissingFiles(description, description.files).empty());
+  if (!description.files.empty()) {
+    std::vector<std::wstring> held;
+    for (const std::wstring& file : description.files) {
+      if (folded(file) != folded(description.files.front())) held.push_back(folded(file));
+    }
+    const auto missing = MissingFiles(description, held);
+    Check(!missing.empty() && missing.front() == description.files.front());
   }
   PackageDescription again;
   Check(ParsePackageDescription(path, Written(description), again, error));

@@ -187,21 +187,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fake::FakeUserInterface userInterface;
   const auto run = input.ConsumeIntegralInRange(0, 2);
   if (run == 0) {
-    InstallExit(registry, files, userInterface, folder, 0);
-    // StrLangPath names the installation folder whenever it fits a registry text.
+    WString problem;
+    const bool done = InstallExit(registry, files, userInterface, folder, 0, problem);
+    // An undone installation has touched no setting and says why; a done one has its
+    // StrLangPath naming the installation folder.
+    Check(done == problem.empty());
+    if (!done) Check(registry.log.empty());
     const auto langPath = registry.Text(kSettingsKey, kStrLangPath);
-    if (folder.empty() || folder.size() + 1 > static_cast<std::size_t>(kMaxTextLength)) {
+    if (!done || folder.empty()) {
       Check(!langPath);
     } else {
       Check(langPath == folder + u"\\");
     }
   } else if (run == 1 && !folder.empty()) {
-    CreateVoiceFolders(files, folder);
-    PlaceVoiceFiles(files, folder);
-    if (!IsProgramFolder(folder)) MoveToProgramFolder(files, folder);
+    WString problem;
+    if (IsProgramFolder(folder) || MoveToProgramFolder(files, folder, problem)) {
+      CreateVoiceFolders(files, folder);
+      PlaceVoiceFiles(files, folder);
+    }
   } else if (!folder.empty()) {
     // The move on its own, whatever folder it is given, loses nothing either.
-    MoveToProgramFolder(files, folder);
+    WString problem;
+    MoveToProgramFolder(files, folder, problem);
   }
   Check(files.OpenHandles() == 0);
   const auto after = Snapshot(files);

@@ -87,6 +87,33 @@ TYPED_TEST_P(FilesBehaviourTest, FileOpenForReadingSharesReadingOnly) {
   EXPECT_TRUE(files.Delete(copy));
 }
 
+// A replace puts the new file in the old one's place whole, or leaves both as they were: over
+// a file that is being read it fails.
+TYPED_TEST_P(FilesBehaviourTest, ReplaceTakesTheOldFilesPlaceOrChangesNothing) {
+  Files& files = this->files();
+  const WString note = this->At(u"note.txt");
+  const WString written = this->At(u"note.txt.new");
+  ASSERT_TRUE(this->Put(note, "old"));
+  ASSERT_TRUE(this->Put(written, "new text"));
+  const Handle reader = files.OpenForReading(note);
+  ASSERT_NE(reader, kInvalidHandle);
+  EXPECT_FALSE(files.Replace(written, note)) << "over a file being read";
+  EXPECT_TRUE(files.CloseFile(reader));
+  EXPECT_EQ(this->Content(note), "old");
+  EXPECT_EQ(this->Content(written), "new text");
+
+  EXPECT_TRUE(files.Replace(written, note));
+  EXPECT_EQ(this->Content(note), "new text");
+  EXPECT_EQ(this->Content(written), std::nullopt);
+  EXPECT_FALSE(files.Replace(written, note)) << "nothing left to put there";
+
+  ASSERT_TRUE(this->Put(written, "first"));
+  EXPECT_TRUE(files.Replace(written, this->At(u"other.txt"))) << "where no file was";
+  EXPECT_EQ(this->Content(this->At(u"other.txt")), "first");
+  EXPECT_TRUE(files.Delete(note));
+  EXPECT_TRUE(files.Delete(this->At(u"other.txt")));
+}
+
 // The device (Wine) takes a path past MAX_PATH like any other; only a single name longer than
 // 255 characters is refused.
 TYPED_TEST_P(FilesBehaviourTest, PathsLongerThanMaxPathWorkButNotNamesLongerThan255) {
@@ -115,6 +142,7 @@ TYPED_TEST_P(FilesBehaviourTest, PathsLongerThanMaxPathWorkButNotNamesLongerThan
 REGISTER_TYPED_TEST_SUITE_P(FilesBehaviourTest,
                             FileOpenForWritingCanBeNeitherOpenedCopiedNorDeleted,
                             FileOpenForReadingSharesReadingOnly,
+                            ReplaceTakesTheOldFilesPlaceOrChangesNothing,
                             PathsLongerThanMaxPathWorkButNotNamesLongerThan255);
 
 }  // namespace lectavo::conformance

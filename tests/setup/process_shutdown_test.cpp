@@ -61,13 +61,15 @@ TEST(ProcessShutdownTest, AProcessThatCannotBeOpenedIsLeftAndTheOthersStopped) {
   EXPECT_EQ(processes.OpenHandles(), 0);
 }
 
-// The launcher would start the service again: it is stopped before it.
-TEST(ProcessShutdownTest, TheFourProgramsAreStoppedInTheirOrderAndNothingElse) {
+// The launcher would start the service again: it is stopped before it. A voice command playing
+// its prompt holds its program file: it is stopped too.
+TEST(ProcessShutdownTest, TheProductsProgramsAreStoppedInTheirOrderAndNothingElse) {
   FakeProcesses processes;
   const auto service = processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Service.exe");
   const auto monitor = processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Monitor.exe");
   const auto config = processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe");
   const auto launcher = processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Start.exe");
+  const auto toggle = processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_VC_NachfrageEin.exe");
   processes.AddRunning(u"\\Windows\\shell32.exe");
 
   StopProductPrograms(processes);
@@ -80,8 +82,9 @@ TEST(ProcessShutdownTest, TheFourProgramsAreStoppedInTheirOrderAndNothingElse) {
   EXPECT_EQ(opened, (std::vector<std::string>{"Open " + std::to_string(config) + access,
                                               "Open " + std::to_string(monitor) + access,
                                               "Open " + std::to_string(launcher) + access,
-                                              "Open " + std::to_string(service) + access}));
-  EXPECT_EQ(Count(processes.log, "CreateSnapshot 2 0"), 4);
+                                              "Open " + std::to_string(service) + access,
+                                              "Open " + std::to_string(toggle) + access}));
+  EXPECT_EQ(Count(processes.log, "CreateSnapshot 2 0"), 10);
   EXPECT_EQ(processes.CountRunning(u"Lectavo_Start.exe"), 0);
   EXPECT_EQ(processes.CountRunning(u"shell32.exe"), 1);
 }

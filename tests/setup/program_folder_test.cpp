@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "tests/support/fake_files.h"
 #include "tests/support/text.h"
 
@@ -38,10 +40,11 @@ class MoveToProgramFolderTest : public ::testing::Test {
   }
 
   FakeFiles files;
+  WString problem;
 };
 
 TEST_F(MoveToProgramFolderTest, TopLevelFilesMoveAndSubfoldersStay) {
-  EXPECT_TRUE(MoveToProgramFolder(files, kCard));
+  EXPECT_TRUE(MoveToProgramFolder(files, kCard, problem));
   for (WStringView program : kPrograms) {
     EXPECT_EQ(files.Content(In(u"\\ORBA-GMBH\\Lectavo", program)), fake::Narrow(program));
   }
@@ -59,7 +62,7 @@ TEST_F(MoveToProgramFolderTest, TopLevelFilesMoveAndSubfoldersStay) {
 TEST_F(MoveToProgramFolderTest, OlderCopiesInAnExistingProgramFolderAreReplaced) {
   files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe", "older");
   files.PutFile(u"\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT", "the user's note");
-  EXPECT_TRUE(MoveToProgramFolder(files, kCard));
+  EXPECT_TRUE(MoveToProgramFolder(files, kCard, problem));
   EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "Lectavo_Config.exe");
   EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT"), "the user's note");
   EXPECT_FALSE(files.IsFile(In(kCard, u"Lectavo_Config.exe")));
@@ -98,7 +101,7 @@ TEST_F(MoveToProgramFolderTest, ProgramThatCannotBePlacedLeavesTheProgramFolderA
     files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe", "older config");
     const auto before = files.Paths();
     c.fail(files);
-    EXPECT_EQ(MoveToProgramFolder(files, kCard), c.placed);
+    EXPECT_EQ(MoveToProgramFolder(files, kCard, problem), c.placed);
     for (WStringView program : kPrograms) {
       const WString placed = In(u"\\ORBA-GMBH\\Lectavo", program);
       if (c.placed) {
@@ -124,7 +127,7 @@ TEST_F(MoveToProgramFolderTest, ProgramNamedLikeAKeptCopyIsPutBackToo) {
   files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll.old", "older old");
   const auto before = files.Paths();
   files.faults.FailWhen("Copy", [](WStringView to) { return to.ends_with(u"zz_last.exe"); });
-  EXPECT_FALSE(MoveToProgramFolder(files, kCard));
+  EXPECT_FALSE(MoveToProgramFolder(files, kCard, problem));
   EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll"), "older today");
   EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll.old"), "older old");
   EXPECT_EQ(files.Paths(), before);
@@ -140,7 +143,7 @@ TEST_F(MoveToProgramFolderTest, ProgramFolderItselfKeepsEveryFile) {
     files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe", "program");
     files.PutFolder(u"\\ORBA-GMBH\\Lectavo\\VoiceCommand");
     const auto before = files.Paths();
-    EXPECT_TRUE(MoveToProgramFolder(files, folder));
+    EXPECT_TRUE(MoveToProgramFolder(files, folder, problem));
     EXPECT_EQ(files.Paths(), before);
     EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\svox.pil"), "voice");
     EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "program");
@@ -154,10 +157,24 @@ TEST_F(MoveToProgramFolderTest, FileWhosePathDoesNotFitLeavesEveryFileInPlace) {
   const WString name = WString(56, u'n') + u".exe";  // 200 + 1 + 60 = 261 characters
   files.PutFile(In(folder, name), "program");
   files.PutFile(In(folder, u"short.exe"), "program");
-  EXPECT_FALSE(MoveToProgramFolder(files, folder));
+  EXPECT_FALSE(MoveToProgramFolder(files, folder, problem));
   EXPECT_TRUE(files.IsFile(In(folder, name)));
   EXPECT_TRUE(files.IsFile(In(folder, u"short.exe")));
   EXPECT_FALSE(files.IsFile(u"\\ORBA-GMBH\\Lectavo\\short.exe"));
+  EXPECT_EQ(problem, In(folder, name) + u" is a path too long for the device");
+}
+
+// A folder that cannot be searched hides its programs: that is a failure, never an empty
+// folder, and the reason names the folder.
+TEST_F(MoveToProgramFolderTest, FolderThatCannotBeSearchedIsAFailure) {
+  const WString tooLong = u"\\" + WString(255, u'f');  // its "\*.*" does not fit a path
+  files.PutFile(In(tooLong, u"Lectavo_Config.exe"), "program");
+  files.faults.FailWhen("FindFirst", [](WStringView p) { return p.starts_with(u"\\Storage"); });
+  for (const WString& folder : {tooLong, WString(kCard)}) {
+    EXPECT_FALSE(MoveToProgramFolder(files, folder, problem));
+    EXPECT_EQ(problem, folder + u" cannot be searched");
+  }
+  EXPECT_FALSE(files.IsFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/settings_store.h"
+#include "tests/support/complete_record.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_processes.h"
 #include "tests/support/fake_registry.h"
@@ -41,11 +42,12 @@ class SetupHooksTest : public ::testing::Test {
   FakeFiles files;
   FakeProcesses processes;
   FakeUserInterface userInterface;
+  WString problem;
 };
 
 TEST_F(SetupHooksTest, InstallOnAStorageCardLaysOutVoicesAndMovesThePrograms) {
   PutPackage(u"\\Storage Card\\Lectavo");
-  EXPECT_TRUE(InstallExit(registry, files, userInterface, u"\\Storage Card\\Lectavo", 0));
+  EXPECT_TRUE(InstallExit(registry, files, userInterface, u"\\Storage Card\\Lectavo", 0, problem));
 
   EXPECT_EQ(registry.Dword(kKey, u"ValSpeak"), kDefaultSpeak);
   EXPECT_EQ(registry.Text(kKey, u"StrLangPath"), WString(u"\\Storage Card\\Lectavo\\"));
@@ -57,7 +59,7 @@ TEST_F(SetupHooksTest, InstallOnAStorageCardLaysOutVoicesAndMovesThePrograms) {
   EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll"), "today");
   EXPECT_FALSE(files.IsFile(u"\\Storage Card\\Lectavo\\Lectavo_Config.exe"));
   EXPECT_FALSE(files.IsFile(u"\\ORBA-GMBH\\Lectavo\\GER_W.pil"))
-      << "voices leave the top level before the programs move";
+      << "voices are not programs: they stay for the voice layout";
   ExpectOneTodayRefresh();
 }
 
@@ -68,7 +70,7 @@ TEST_F(SetupHooksTest, InstallIntoTheProgramFolderMovesNothing) {
     files = FakeFiles();
     userInterface = FakeUserInterface();
     PutPackage(folder);
-    EXPECT_TRUE(InstallExit(registry, files, userInterface, folder, 0));
+    EXPECT_TRUE(InstallExit(registry, files, userInterface, folder, 0, problem));
     EXPECT_EQ(registry.Text(kKey, u"StrLangPath"), WString(folder) + u"\\");
     EXPECT_TRUE(files.IsFile(WString(folder) + u"\\Lectavo_Config.exe"));
     EXPECT_TRUE(files.IsFile(WString(folder) + u"\\GER_W\\svox.pil"));
@@ -81,7 +83,7 @@ TEST_F(SetupHooksTest, InstallIntoTheProgramFolderMovesNothing) {
 // is the program folder: moving its files would copy each over itself and delete it.
 TEST_F(SetupHooksTest, ProgramFolderWithoutLeadingBackslashKeepsItsPrograms) {
   PutPackage(u"ORBA-GMBH\\Lectavo");
-  EXPECT_TRUE(InstallExit(registry, files, userInterface, u"ORBA-GMBH\\Lectavo", 0));
+  EXPECT_TRUE(InstallExit(registry, files, userInterface, u"ORBA-GMBH\\Lectavo", 0, problem));
   EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "config");
   EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll"), "today");
   EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\GER_W\\svox.pil"), "German voice");
@@ -91,7 +93,7 @@ TEST_F(SetupHooksTest, ProgramFolderWithoutLeadingBackslashKeepsItsPrograms) {
 
 TEST_F(SetupHooksTest, WithoutAnInstallationFolderOnlyTheTodayScreenIsRefreshed) {
   files.PutFile(u"\\Lectavo_Config.exe", "config");
-  EXPECT_TRUE(InstallExit(registry, files, userInterface, u"", 0));
+  EXPECT_TRUE(InstallExit(registry, files, userInterface, u"", 0, problem));
   EXPECT_TRUE(registry.log.empty());
   EXPECT_TRUE(files.log.empty());
   ExpectOneTodayRefresh();
@@ -121,13 +123,71 @@ TEST_F(SetupHooksTest, InstallThatCannotPlaceEveryProgramAsksToBeUndone) {
     if (c.moveFails) {
       files.faults.FailWhen("Copy", [](WStringView to) { return to.ends_with(u"Config.exe"); });
     }
-    EXPECT_FALSE(InstallExit(registry, files, userInterface, c.folder, c.failedFiles));
+    EXPECT_FALSE(InstallExit(registry, files, userInterface, c.folder, c.failedFiles, problem));
     EXPECT_TRUE(userInterface.broadcasts.empty());
     if (c.folder.starts_with(u"\\Storage Card")) {
       EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll"), "older");
     }
-    EXPECT_EQ(registry.log.empty(), c.failedFiles != 0) << "nothing is done for a failed copy";
+    EXPECT_TRUE(registry.log.empty()) << "no setting follows an undone installation";
+    EXPECT_FALSE(problem.empty());
   }
+}
+
+// An undone reinstall changes nothing the earlier installation left: its settings (the voice
+// path above all), its voice folders, the new files where the installer put them. The setup
+// says what stands in the way.
+TEST_F(SetupHooksTest, UndoneInstallLeavesSettingsVoicesAndFilesAsTheyWere) {
+  const WString tooLong = u"\\" + WString(kMaxInstallationFolder, u'f');
+  struct Case {
+    const char* name;
+    WString folder;
+    std::function<void(FakeFiles&)> fail;
+    WString problem;
+  };
+  const Case cases[] = {
+      {"a program of the earlier version is held", u"\\Program Files\\Lectavo",
+       [](FakeFiles& f) {
+         f.faults.FailWhen("Copy", [](WStringView to) { return to.ends_with(u"Config.exe"); });
+       },
+       u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe cannot be replaced: it is in use or cannot be "
+       u"written"},
+      {"a folder longer than the setup takes", tooLong, [](FakeFiles&) {},
+       u"the installation folder is longer than 218 characters"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    files = FakeFiles();
+    registry = FakeRegistry();
+    userInterface = FakeUserInterface();
+    fake::PutRecord(registry, {.langPath = u"\\ORBA-GMBH\\Lectavo\\"});
+    files.PutFile(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe", "older");
+    files.PutFile(u"\\ORBA-GMBH\\Lectavo\\GER_W\\svox.pil", "older voice");
+    PutPackage(c.folder);
+    const auto before = files.Paths();
+    c.fail(files);
+    problem.clear();
+
+    EXPECT_FALSE(InstallExit(registry, files, userInterface, c.folder, 0, problem));
+    EXPECT_EQ(problem, c.problem);
+    EXPECT_TRUE(registry.log.empty()) << "no setting read or written";
+    EXPECT_EQ(registry.Text(kKey, u"StrLangPath"), WString(u"\\ORBA-GMBH\\Lectavo\\"));
+    EXPECT_EQ(files.Paths(), before) << "no voice folder made, no file moved";
+    EXPECT_EQ(files.Content(WString(c.folder) + u"\\GER_W.pil"), "German voice");
+    EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "older");
+    EXPECT_TRUE(userInterface.broadcasts.empty());
+  }
+}
+
+// The longest folder the setup takes gets every path it needs, the voices' included.
+TEST_F(SetupHooksTest, LongestInstallationFolderIsInstalledWhole) {
+  const WString folder = u"\\" + WString(kMaxInstallationFolder - 1, u'f');
+  PutPackage(folder);
+  EXPECT_TRUE(InstallExit(registry, files, userInterface, folder, 0, problem));
+  EXPECT_EQ(registry.Text(kKey, u"StrLangPath"), folder + u"\\");
+  EXPECT_EQ(files.Content(folder + u"\\GER_W\\svox.pil"), "German voice");
+  EXPECT_TRUE(files.IsFolder(folder + u"\\GERENG_W"));
+  EXPECT_EQ(files.Content(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe"), "config");
+  EXPECT_TRUE(problem.empty());
 }
 
 // Before and after an uninstallation alike: every copy of the product's programs stops, the
@@ -140,10 +200,12 @@ TEST_F(SetupHooksTest, InstallInitAndUninstallInitStopTheProductsProgramsOnly) {
     processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Monitor.exe");
     processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe");
     processes.AddRunning(u"\\Windows\\Lectavo_Start.exe");
+    processes.AddRunning(u"\\ORBA-GMBH\\Lectavo\\Lectavo_VC_AntwortAus.exe");
     processes.AddRunning(u"\\Windows\\pword.exe");
     stop(processes);
-    for (WStringView program : {u"Lectavo_Service.exe", u"Lectavo_Monitor.exe",
-                                u"Lectavo_Config.exe", u"Lectavo_Start.exe"}) {
+    for (WStringView program :
+         {u"Lectavo_Service.exe", u"Lectavo_Monitor.exe", u"Lectavo_Config.exe",
+          u"Lectavo_Start.exe", u"Lectavo_VC_AntwortAus.exe"}) {
       EXPECT_EQ(processes.CountRunning(program), 0) << fake::Narrow(program);
     }
     EXPECT_EQ(processes.CountRunning(u"pword.exe"), 1);

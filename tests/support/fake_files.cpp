@@ -214,6 +214,24 @@ bool FakeFiles::Delete(WStringView path) {
   return true;
 }
 
+bool FakeFiles::Replace(WStringView from, WStringView to) {
+  log.push_back("Replace " + Narrow(from) + " " + Narrow(to));
+  if (faults.Fails("Replace", to)) return false;
+  const WString fromKey = Key(from);
+  const WString toKey = Key(to);
+  const Entry* source = Find(fromKey);
+  const Entry* target = Find(toKey);
+  if (source == nullptr || source->folder || !ParentExists(toKey) || !NamesFit(to)) return false;
+  if (IsOpen(fromKey, false) || IsOpen(toKey, false)) return false;
+  if (target != nullptr && target->folder) return false;
+  if (fromKey == toKey) return true;
+  Entry moved = *source;
+  moved.path = target != nullptr ? target->path : WString(to);
+  entries_.erase(fromKey);
+  entries_[toKey] = std::move(moved);
+  return true;
+}
+
 Handle FakeFiles::OpenForReading(WStringView path) {
   log.push_back("OpenForReading " + Narrow(path));
   const WString key = Key(path);

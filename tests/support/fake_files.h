@@ -21,9 +21,9 @@ namespace lectavo::fake {
 
 class FakeFiles final : public Files {
  public:
-  // Operations: CreateFolder, FindFirst, FindNext, FindClose, Copy, Delete,
+  // Operations: CreateFolder, FindFirst, FindNext, FindClose, Copy, Delete, Replace,
   // OpenForReading, CreateForWriting, Read, Write, CloseFile (argument: the path, for
-  // Copy the target).
+  // Copy and Replace the target).
   Faults faults;
   std::vector<std::string> log;
 
@@ -46,6 +46,7 @@ class FakeFiles final : public Files {
   bool FindClose(Handle search) override;
   bool Copy(WStringView from, WStringView to, bool failIfExists) override;
   bool Delete(WStringView path) override;
+  bool Replace(WStringView from, WStringView to) override;
   Handle OpenForReading(WStringView path) override;
   Handle CreateForWriting(WStringView path) override;
   bool Read(Handle file, void* buffer, std::uint32_t count, std::uint32_t* read) override;

@@ -221,6 +221,7 @@ TEST_F(ConfigWineTest, AccountsPageListsTheStoresAndStoresTheChoiceInTableOrder)
 
 // Nothing to list, or no log-on: the same empty, disabled list, no message, the value kept.
 TEST_F(ConfigWineTest, AccountsPageWithNoStoreToListShowsAnEmptyDisabledListAndNoMessage) {
+  static constexpr const wchar_t* kPlanted = L"C:\\LectavoPlanted";
   struct Case {
     const char* name;
     std::vector<std::wstring> stores;
@@ -232,12 +233,22 @@ TEST_F(ConfigWineTest, AccountsPageWithNoStoreToListShowsAnEmptyDisabledListAndN
       {"a library of that name without the messaging calls",
        {L"A", L"B"},
        [] { return device::InstallAsMessagingLibrary(PackagePath(L"Lectavo_Setup.dll")); }},
+      // Anyone can put a library into the folder a program is started in: it is never loaded.
+      {"a messaging library only in the program's current folder",
+       {L"A", L"B"},
+       [] {
+         return device::RemoveMessagingLibrary() && device::PlantMessagingLibrary(kPlanted) &&
+                SetCurrentDirectoryW(kPlanted);
+       }},
   };
+  wchar_t ownFolder[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, ownFolder);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     RemoveEverything();
     ASSERT_TRUE(c.messagingLibrary());
     const HWND list = StartOnAccounts(L"A\t", c.stores);
+    SetCurrentDirectoryW(ownFolder);
     ASSERT_NE(list, nullptr);
     const HWND dialog = GetAncestor(list, GA_ROOT);
     EXPECT_TRUE(ListLines(list).empty());
@@ -247,6 +258,7 @@ TEST_F(ConfigWineTest, AccountsPageWithNoStoreToListShowsAnEmptyDisabledListAndN
     ASSERT_TRUE(ConfirmAndEnd(dialog));
     EXPECT_EQ(ReadText(kSettingsKey, L"StrAccounts"), L"A\t");
   }
+  device::RemoveTree(kPlanted);
 }
 
 TEST_F(ConfigWineTest, MissingEntriesShowTheirMessageAndNoDialog) {

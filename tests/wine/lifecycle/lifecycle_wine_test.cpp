@@ -173,6 +173,113 @@ TEST_P(LifecycleWineTest, UninstallWhileTheDeviceRunsStopsEverythingAndRemovesIt
   EXPECT_EQ(device::ValuesOf(kSettingsKey).size(), settings.size()) << "the settings stay";
 }
 
+// Faults only the device shows: a held file, a running voice command, a long folder. Each case
+// runs the real installer and reads what it says.
+class LifecycleFaultsWineTest : public ::testing::Test {
+ protected:
+  void SetUp() override { StartAfresh(); }
+  void TearDown() override {
+    Forget();
+    device::RemoveTree(kLongRoot);
+  }
+
+  // An installation folder of that many characters below kLongRoot.
+  static std::wstring LongFolder(std::size_t length) {
+    return kLongRoot + L"\\" + std::wstring(length - kLongRoot.size() - 1, L'f');
+  }
+  static bool Registered() { return device::KeyExists(L"SOFTWARE\\Apps\\" + kPackageName); }
+  static std::wstring LangPath() {
+    return device::ReadText(kSettingsKey, L"StrLangPath").value_or(L"(none)");
+  }
+
+  inline static const std::wstring kLongRoot = L"\\LectavoLong";
+};
+
+// A reinstall undone because a program of the earlier version is held leaves the settings as
+// they were (the voice path above all) and no voice folders where nothing was installed; the
+// setup names the file in the way.
+TEST_F(LifecycleFaultsWineTest, UndoneReinstallKeepsTheSettingsAndNamesTheFileInTheWay) {
+  ASSERT_EQ(Install(MakePackage('B'), kProgramFolder), 0);
+  const std::wstring program = kProgramFolder + L"\\Lectavo_VC_AntwortEin.exe";
+  const HANDLE held =
+      CreateFileW(program.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  std::string said;
+  EXPECT_EQ(Install(MakePackage('A'), L"", &said), 1) << said;
+  CloseHandle(held);
+  EXPECT_NE(said.find("Lectavo_Setup: \\ORBA-GMBH\\Lectavo\\Lectavo_VC_AntwortEin.exe"),
+            std::string::npos)
+      << said;
+  EXPECT_EQ(LangPath(), kProgramFolder + L"\\");
+  EXPECT_FALSE(device::Exists(kDefaultFolder)) << "no voice folders left behind";
+  EXPECT_EQ(MarkerOf(kProgramFolder + L"\\Lectavo_Config.exe"), 'B');
+}
+
+// The setup stops a voice command still at work, so that its program can go; a file that
+// cannot be removed all the same keeps the package registered, so that uninstall can be run
+// again once nothing holds it.
+TEST_F(LifecycleFaultsWineTest, UninstallStopsVoiceCommandsAndKeepsWhatItCannotRemoveRegistered) {
+  ASSERT_EQ(Install(MakePackage('A'), kProgramFolder), 0);
+  const std::wstring toggle = kProgramFolder + L"\\Lectavo_VC_AntwortAus.exe";
+  const std::wstring prompt = kProgramFolder + L"\\VoiceCommand\\GER_AntwortAus.WAV";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION running{};
+  ASSERT_TRUE(CreateProcessW(toggle.c_str(), nullptr, nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                             nullptr, nullptr, &startup, &running));
+  const HANDLE held =
+      CreateFileW(prompt.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  std::string said;
+  EXPECT_EQ(Uninstall(&said), 2) << said;
+  CloseHandle(held);
+  EXPECT_EQ(WaitForSingleObject(running.hProcess, 5000), WAIT_OBJECT_0);
+  EXPECT_FALSE(device::Exists(toggle));
+  EXPECT_NE(said.find("GER_AntwortAus.WAV"), std::string::npos) << said;
+  EXPECT_TRUE(Registered());
+  EXPECT_EQ(Uninstall(&said), 0) << said;
+  EXPECT_FALSE(device::Exists(prompt));
+  EXPECT_FALSE(Registered());
+  TerminateProcess(running.hProcess, 1);
+  CloseHandle(running.hThread);
+  CloseHandle(running.hProcess);
+}
+
+// A folder longer than the setup takes is refused and undone, saying so, with the earlier
+// programs and settings kept; the longest it takes is installed and removed whole.
+TEST_F(LifecycleFaultsWineTest, LongInstallationFolderIsRefusedOrInstalledWhole) {
+  ASSERT_EQ(Install(MakePackage('A'), kProgramFolder), 0);
+  const std::wstring packageB = MakePackage('B');
+  struct Case {
+    std::size_t length;
+    int exitCode;
+    char programs;
+  };
+  for (const Case& c : {Case{256, 1, 'A'}, Case{219, 1, 'A'}, Case{218, 0, 'B'}}) {
+    SCOPED_TRACE(c.length);
+    const std::wstring folder = LongFolder(c.length);
+    ASSERT_EQ(folder.size(), c.length);
+    std::string said;
+    EXPECT_EQ(Install(packageB, folder, &said), c.exitCode) << said;
+    EXPECT_EQ(MarkerOf(kProgramFolder + L"\\Lectavo_Config.exe"), c.programs);
+    if (c.exitCode != 0) {
+      EXPECT_NE(said.find("longer than 218 characters"), std::string::npos) << said;
+      EXPECT_EQ(LangPath(), kProgramFolder + L"\\");
+      EXPECT_FALSE(device::Exists(folder));
+    } else {
+      EXPECT_EQ(LangPath(), folder + L"\\");
+      EXPECT_TRUE(device::Exists(folder + L"\\VoiceCommand\\ENG_NachfrageAus.WAV"));
+    }
+  }
+  std::string said;
+  EXPECT_EQ(Uninstall(&said), 0) << said;
+  for (const std::wstring& file : device::FilesBelow(kLongRoot)) {
+    EXPECT_TRUE(file.ends_with(L"\\svox.pil"))
+        << "only placed voices stay: " << testing::PrintToString(file);
+  }
+  EXPECT_FALSE(Registered());
+}
+
 // Three toggles of different bits started together, round after round from a known state:
 // each one's change survives the others' saves.
 TEST(ConcurrentTogglesWineTest, TogglesStartedTogetherKeepEveryChange) {

@@ -28,8 +28,8 @@ bool EndsWith(const std::wstring& name, const wchar_t* suffix) {
                               TRUE) == CSTR_EQUAL;
 }
 
-int RunInstaller(const std::wstring& arguments) {
-  return RunAndPump(HostPath(LECTAVO_INSTALLER), arguments);
+int RunInstaller(const std::wstring& arguments, std::string* said) {
+  return RunAndPump(HostPath(LECTAVO_INSTALLER), arguments, said);
 }
 
 BOOL CALLBACK CountBox(HWND window, LPARAM count) {
@@ -79,12 +79,14 @@ std::vector<std::wstring> ProgramFiles(const std::wstring& package) {
   return programs;
 }
 
-int Install(const std::wstring& package, const std::wstring& folder) {
-  return RunInstaller(L"install \"" + package + L"\"" +
-                      (folder.empty() ? L"" : L" \"" + folder + L"\""));
+int Install(const std::wstring& package, const std::wstring& folder, std::string* said) {
+  return RunInstaller(
+      L"install \"" + package + L"\"" + (folder.empty() ? L"" : L" \"" + folder + L"\""), said);
 }
 
-int Uninstall() { return RunInstaller(L"uninstall \"" + kPackageName + L"\""); }
+int Uninstall(std::string* said) {
+  return RunInstaller(L"uninstall \"" + kPackageName + L"\"", said);
+}
 
 void Forget() {
   EndProductPrograms();

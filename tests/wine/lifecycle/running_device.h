@@ -18,7 +18,8 @@ inline const std::wstring kDefaultFolder = L"\\Program Files\\Lectavo";
 inline const std::wstring kProgramFolder = L"\\ORBA-GMBH\\Lectavo";
 inline const std::wstring kSettingsKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
 inline const wchar_t* const kProductPrograms[] = {L"Lectavo_Config.exe", L"Lectavo_Monitor.exe",
-                                                 L"Lectavo_Start.exe", L"Lectavo_Service.exe"};
+                                                  L"Lectavo_Start.exe", L"Lectavo_Service.exe",
+                                                  L"Lectavo_VC_AntwortAus.exe"};
 
 // A copy of the package whose programs and libraries end in "Lectavo package <marker>".
 std::wstring MakePackage(char marker);
@@ -28,9 +29,10 @@ char MarkerOf(const std::wstring& path);
 // library.
 std::vector<std::wstring> ProgramFiles(const std::wstring& package);
 
-// The installer as a person runs it; its exit code. No folder: the package's default one.
-int Install(const std::wstring& package, const std::wstring& folder);
-int Uninstall();
+// The installer as a person runs it; its exit code, and with said what it told. No folder:
+// the package's default one.
+int Install(const std::wstring& package, const std::wstring& folder, std::string* said = nullptr);
+int Uninstall(std::string* said = nullptr);
 
 // The device without Lectavo and without the test's packages, but for a complete settings
 // record whose launcher waits one second; reading on, asking, answering off.

@@ -313,6 +313,7 @@ TEST_F(SetupWineTest, BrokenPackageIsRefusedBeforeAnythingIsMade) {
   struct Case {
     const char* name;
     void (*spoil)();
+    const char* said = "";
   };
   const Case cases[] = {
       {"no description", [] { DeleteFileW((kTestPackage + L"\\Package.ini").c_str()); }},
@@ -322,14 +323,26 @@ TEST_F(SetupWineTest, BrokenPackageIsRefusedBeforeAnythingIsMade) {
          Write(kTestPackage + L"\\Package.ini",
                *Content(kTestPackage + L"\\Package.ini") + "Init | Extra | REG_QWORD | 1\n");
        }},
-      {"unknown section", [] { Write(kTestPackage + L"\\Package.ini", "[Files]\n"); }},
+      {"unknown section", [] { Write(kTestPackage + L"\\Package.ini", "[Extras]\n"); }},
       {"no package folder", [] { RemoveTree(kTestPackage); }},
+      // A damaged package: it lacks a file its description lists.
+      {"no Lectavo_Monitor.exe",
+       [] { DeleteFileW((kTestPackage + L"\\Lectavo_Monitor.exe").c_str()); },
+       "lacks Lectavo_Monitor.exe"},
+      {"no Lectavo_Today.dll, no prompt",
+       [] {
+         DeleteFileW((kTestPackage + L"\\Lectavo_Today.dll").c_str());
+         DeleteFileW((kTestPackage + L"\\VoiceCommand\\ENG_AntwortAus.WAV").c_str());
+       },
+       "lacks Lectavo_Today.dll, VoiceCommand\\ENG_AntwortAus.WAV,"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     StartAfresh();
     c.spoil();
-    EXPECT_EQ(Install(kCard), 1);
+    std::string said;
+    EXPECT_EQ(wine::InstallPackage(kTestPackage, kCard, &said), 1) << said;
+    EXPECT_NE(said.find(c.said), std::string::npos) << said;
     EXPECT_FALSE(Exists(L"\\Storage Card"));
     EXPECT_FALSE(KeyExists(kSettingsKey));
     EXPECT_FALSE(KeyExists(kTodayItemKey));

@@ -177,15 +177,31 @@ bool WriteText(const std::wstring& key, const std::wstring& name, const std::wst
                          static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
-int RunAndPump(const std::wstring& program, const std::wstring& arguments) {
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+int RunAndPump(const std::wstring& program, const std::wstring& arguments, std::string* output) {
   std::wstring commandLine = L"\"" + program + L"\" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &started)) {
-    return -1;
+  // The program's output goes to a file of its own, read once it has ended.
+  wchar_t outputFile[MAX_PATH] = {};
+  HANDLE written = INVALID_HANDLE_VALUE;
+  if (output != nullptr) {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    GetTempFileNameW(folder, L"out", 0, outputFile);
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    written = CreateFileW(outputFile, GENERIC_WRITE, kShareAll, &inherited, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = written;
+    startup.hStdError = written;
   }
+  PROCESS_INFORMATION started{};
+  const BOOL created = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr,
+                                      output != nullptr, 0, nullptr, nullptr, &startup, &started);
+  if (written != INVALID_HANDLE_VALUE) CloseHandle(written);
+  if (!created) return -1;
   CloseHandle(started.hThread);
   const ULONGLONG deadline = GetTickCount64() + 60000;
   DWORD exitCode = static_cast<DWORD>(-1);
@@ -201,6 +217,21 @@ int RunAndPump(const std::wstring& program, const std::wstring& arguments) {
   }
   if (exitCode == static_cast<DWORD>(-1)) TerminateProcess(started.hProcess, 1);
   CloseHandle(started.hProcess);
+  if (output != nullptr) {
+    // Wine hands the standard handles on to the programs it starts, the launcher's too: the
+    // file stays open there, and goes when they end.
+    const HANDLE read = CreateFileW(outputFile, GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    output->clear();
+    if (read != INVALID_HANDLE_VALUE) {
+      output->resize(std::min<DWORD>(GetFileSize(read, nullptr), 1 << 20));
+      DWORD done = 0;
+      ReadFile(read, output->data(), static_cast<DWORD>(output->size()), &done, nullptr);
+      output->resize(done);
+      CloseHandle(read);
+    }
+    DeleteFileW(outputFile);
+  }
   return static_cast<int>(exitCode);
 }
 

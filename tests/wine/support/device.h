@@ -38,8 +38,10 @@ bool WriteDword(const std::wstring& key, const std::wstring& name, DWORD value);
 bool WriteText(const std::wstring& key, const std::wstring& name, const std::wstring& text);
 
 // Runs a program with the arguments and waits for its end while the calling thread answers
-// its windows' messages; the exit code, or -1 when it does not end within a minute.
-int RunAndPump(const std::wstring& program, const std::wstring& arguments);
+// its windows' messages; the exit code, or -1 when it does not end within a minute. With
+// output, what it wrote on its standard output and error.
+int RunAndPump(const std::wstring& program, const std::wstring& arguments,
+               std::string* output = nullptr);
 
 // Ids of the running processes whose executable name is exeName, letter case ignored, as
 // the setup finds the programs it stops.

@@ -9,8 +9,9 @@ namespace lectavo::wine {
 inline const std::wstring kPackageName = L"ORBA-GMBH Lectavo";
 
 // Installs the package folder into folder (the package's default when empty); the installer's
-// exit code.
-int InstallPackage(const std::wstring& package, const std::wstring& folder = L"");
+// exit code, and with said what it told.
+int InstallPackage(const std::wstring& package, const std::wstring& folder = L"",
+                   std::string* said = nullptr);
 // Uninstalls the package recorded under kPackageName; the installer's exit code.
 int UninstallPackage();
 

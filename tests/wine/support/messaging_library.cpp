@@ -32,6 +32,13 @@ bool RemoveMessagingLibrary() {
   return !Exists(InSystemFolder());
 }
 
+bool PlantMessagingLibrary(const std::wstring& folder) {
+  const std::wstring built = wine::HostPath(LECTAVO_MESSAGING_LIBRARY);
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return CopyFileW(built.c_str(), (folder + built.substr(built.rfind(L'\\'))).c_str(), FALSE) !=
+         FALSE;
+}
+
 void PutMessageStores(const std::vector<std::wstring>& names) {
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMessageStoresKey);
   for (std::size_t i = 0; i < names.size(); ++i) {

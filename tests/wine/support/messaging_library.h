@@ -13,6 +13,9 @@ bool InstallMessagingLibrary();
 bool InstallAsMessagingLibrary(const std::wstring& library);
 // False when a messaging library is still there afterwards.
 bool RemoveMessagingLibrary();
+// Puts the build's messaging library into another folder, under its name; false when it
+// could not be copied.
+bool PlantMessagingLibrary(const std::wstring& folder);
 
 // The device's message stores, in this order, in place of those it had.
 void PutMessageStores(const std::vector<std::wstring>& names);
