@@ -1,24 +1,17 @@
 // What a screen reader can announce on every page: it names an edit, a combo box or a list
 // box by the static label just before it in the tab order (the template's order), and a
-// button or check box by its own text, in either dialog language.
+// button or check box by its own text. (The English texts are heard by the Wine test.)
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <span>
 
 #include "config/about_page.h"
 #include "config/accounts_page.h"
-#include "config/accounts_page_controls.h"
 #include "config/answer_page.h"
-#include "config/answer_page_controls.h"
 #include "config/answer_text_page.h"
-#include "config/answer_text_page_controls.h"
 #include "config/general_page.h"
-#include "config/general_page_controls.h"
 #include "config/read_page.h"
-#include "config/read_page_controls.h"
 #include "config/speak_page.h"
-#include "config/speak_page_controls.h"
 #include "framework/window_messages.h"
 
 namespace lectavo {
@@ -26,26 +19,15 @@ namespace {
 
 bool HasText(const WChar* text) { return text != nullptr && text[0] != u'\0'; }
 
-// A label's or button's English text, when the page changes it.
-const WChar* EnglishText(std::span<const LanguageRow> rows, int id, const WChar* german) {
-  const auto row =
-      std::find_if(rows.begin(), rows.end(), [id](const LanguageRow& r) { return r.id == id; });
-  return id == kNoControlId || row == rows.end() ? german : row->english;
-}
-
 TEST(PageLabelsTest, EveryFieldFollowsALabelAndEveryButtonHasText) {
   const struct {
     const char* name;
     const DialogTemplate& page;
-    std::span<const LanguageRow> english;
   } pages[] = {
-      {"General", kGeneralPageTemplate, kGeneralPageTexts},
-      {"Read", kReadPageTemplate, kReadPageTexts},
-      {"Answer", kAnswerPageTemplate, kAnswerPageTexts},
-      {"Answer text", kAnswerTextPageTemplate, kAnswerTextPageTexts},
-      {"Speak", kSpeakPageTemplate, kSpeakPageTexts},
-      {"Accounts", kAccountsPageTemplate, kAccountsPageTexts},
-      {"About", kAboutPageTemplate, {}},
+      {"General", kGeneralPageTemplate}, {"Read", kReadPageTemplate},
+      {"Answer", kAnswerPageTemplate},   {"Answer text", kAnswerTextPageTemplate},
+      {"Speak", kSpeakPageTemplate},     {"Accounts", kAccountsPageTemplate},
+      {"About", kAboutPageTemplate},
   };
   for (const auto& p : pages) {
     const std::span<const ControlTemplate> controls = p.page.controls;
@@ -64,14 +46,12 @@ TEST(PageLabelsTest, EveryFieldFollowsALabelAndEveryButtonHasText) {
           const ControlTemplate& label = controls[i - 1];
           EXPECT_EQ(label.kind, ControlKind::kStatic) << "the control before it is no label";
           EXPECT_TRUE(HasText(label.text));
-          EXPECT_TRUE(HasText(EnglishText(p.english, label.id, label.text)));
           break;
         }
         case ControlKind::kButton:
           // A group box takes no focus and is never announced.
           if ((c.style & kBsTypeMask) == kBsGroupBox) break;
           EXPECT_TRUE(HasText(c.text));
-          EXPECT_TRUE(HasText(EnglishText(p.english, c.id, c.text)));
           break;
         case ControlKind::kStatic:
           break;
