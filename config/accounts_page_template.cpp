@@ -5,11 +5,12 @@
 namespace lectavo {
 namespace {
 
+// The hint comes first in the tab order, though it stands below the list: a screen reader
+// names a list by the label before it.
 constexpr ControlTemplate kControls[] = {
-    {kAccountListId, ControlKind::kListBox,
-     kLbsNotify | kLbsMultipleSel | kWsVScroll | kWsHScroll | kWsBorder,
-     u"", 4, 4, 126, 92},
     {kAccountHintId, ControlKind::kStatic, kSsLeft, kAccountHintText.german, 4, 102, 126, 40},
+    {kAccountListId, ControlKind::kListBox,
+     kLbsNotify | kLbsMultipleSel | kWsVScroll | kWsHScroll | kWsBorder, u"", 4, 4, 126, 92},
 };
 
 }  // namespace

@@ -8,14 +8,17 @@
 namespace lectavo {
 
 enum AnswerTextPageControl : int {
+  // Names the note for a screen reader, which takes an edit's name from the label before it.
+  kNoteLabelId = 1029,
   kNoteFieldId = 1008,
   // The dialog's OK id: the page takes it over to save.
   kSaveNoteId = kIdOkButton,
 };
 
+inline constexpr LanguageRow kNoteLabelText{kNoteLabelId, u"Antworttext:", u"Text for answer:"};
 inline constexpr LanguageRow kSaveNoteText{kSaveNoteId, u"Antworttext speichern",
                                            u"Save text for answer"};
 
-inline constexpr LanguageRow kAnswerTextPageTexts[] = {kSaveNoteText};
+inline constexpr LanguageRow kAnswerTextPageTexts[] = {kNoteLabelText, kSaveNoteText};
 
 }  // namespace lectavo

@@ -6,10 +6,11 @@ namespace lectavo {
 namespace {
 
 constexpr ControlTemplate kControls[] = {
+    {kNoteLabelId, ControlKind::kStatic, kSsLeft, kNoteLabelText.german, 4, 4, 124, 10},
     {kNoteFieldId, ControlKind::kEdit,
      kEsMultiline | kEsAutoVScroll | kEsAutoHScroll | kEsWantReturn | kWsVScroll | kWsHScroll |
          kWsBorder,
-     u"", 4, 4, 124, 110},
+     u"", 4, 16, 124, 98},
     {kSaveNoteId, ControlKind::kButton, kBsDefPushButton, kSaveNoteText.german, 4, 120, 124, 16},
 };
 

@@ -16,7 +16,9 @@ bool ConfigDialog::OnInitDialog() {
 
   const Rect area = system.LayoutArea(window);
   const Rect tabArea{area.left + 2, area.top - 10, area.right - 2, area.bottom - 20};
-  if (!tabs_.Create(*this, kWsChild | kWsVisible | kTcsFixedWidth, tabArea, kTabControlId)) {
+  // A tab stop, so that Tab comes round to the page captions again, as in any tabbed dialog.
+  if (!tabs_.Create(*this, kWsChild | kWsVisible | kWsTabStop | kTcsFixedWidth, tabArea,
+                    kTabControlId)) {
     return true;
   }
   tabs_.InsertTabs();

@@ -53,6 +53,10 @@ std::array<IconPlacement, 2> TodayItem::Paint() {
   return {{{kIconProduct, 2, 2}, {reading, 22, 2}}};
 }
 
+WStringView TodayItem::Name() const {
+  return FlagReadOn.Get(settings_.ValSpeak) != 0 ? kNameReadingOn : kNameReadingOff;
+}
+
 bool TodayItem::ReadingStateChanged() {
   if (store_.LoadTodaySettings(settings_) != 0) return false;
   const int state = static_cast<int>(FlagReadOn.Get(settings_.ValSpeak));

@@ -24,6 +24,9 @@ inline constexpr std::uint32_t kItemHeight = 30;
 inline constexpr WChar kMonitorPath[] = u"\\ORBA-GMBH\\Lectavo\\Lectavo_Monitor.exe";
 inline constexpr WChar kConfigPath[] = u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe";
 inline constexpr WChar kShellReadyEvent[] = u"SYSTEM/ShellAPIReady";
+// What a screen reader announces for the item, by the reading state.
+inline constexpr WChar kNameReadingOn[] = u"Lectavo: Vorlesen ein";
+inline constexpr WChar kNameReadingOff[] = u"Lectavo: Vorlesen aus";
 
 struct IconPlacement {
   int icon;
@@ -50,6 +53,9 @@ class TodayItem {
   void Tap();
   // The icons to draw, in order, from the settings as they are now.
   std::array<IconPlacement, 2> Paint();
+  // The item's name for a screen reader, from the settings as last read (reading off when
+  // none were); a refresh query that reads a changed state changes it.
+  WStringView Name() const;
 
   Handle Window() const { return window_; }
   int LastSeenReadingState() const { return lastSeenReadingState_; }

@@ -6,6 +6,7 @@
 
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_roles.h"
+#include "today/item_accessible.h"
 #include "today/today_item.h"
 #include "today/today_records.h"
 
@@ -88,9 +89,21 @@ void AskForBackground(HWND window, HDC dc) {
   SendMessageW(GetParent(window), TODAYM_DRAWWATERMARK, 0, reinterpret_cast<LPARAM>(&watermark));
 }
 
-// The item does no default processing: whatever it does not handle answers 1.
-LRESULT CALLBACK ItemWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM) {
+WStringView ItemName() { return item.Name(); }
+
+// The item does no default processing: whatever it does not handle answers 1. Its title is
+// the exception, kept and told by the system, so that a screen reader can read it.
+LRESULT CALLBACK ItemWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_NCCREATE:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_GETOBJECT:
+      // The system answers for every part of the window but the item's own.
+      return static_cast<LONG>(lParam) == OBJID_CLIENT
+                 ? AnswerAccessibleObject(window, wParam, ItemName)
+                 : 0;
     case WM_PAINT:
       Paint(window);
       return 1;
@@ -98,6 +111,7 @@ LRESULT CALLBACK ItemWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       AskForBackground(window, reinterpret_cast<HDC>(wParam));
       return 1;
     case WM_DESTROY:
+      ReleaseAccessibleObject(window);
       return 0;
     case WM_LBUTTONUP:
       item.Tap();
@@ -106,8 +120,13 @@ LRESULT CALLBACK ItemWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       auto* record = reinterpret_cast<TODAYLISTITEM*>(wParam);
       if (record == nullptr) return FALSE;
       std::uint32_t height = record->cyp;
+      const WStringView named = item.Name();
       const bool refresh = item.QueryRefresh(height);
       record->cyp = height;
+      // A screen reader hears reading switched on or off.
+      if (item.Name() != named) {
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+      }
       return refresh ? TRUE : FALSE;
     }
     default:

@@ -215,6 +215,8 @@ LRESULT CALLBACK ScreenProcedure(HWND screen, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  // As a shell does: items may hand COM objects to other processes from this thread.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   // The shell's sign to its items that its interfaces can be used.
   const HANDLE shellReady = CreateEventW(nullptr, TRUE, TRUE, kShellReadyEvent);
 
@@ -252,5 +254,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     }
   }
   CloseHandle(shellReady);
+  if (SUCCEEDED(com)) CoUninitialize();
   return 0;
 }

@@ -80,6 +80,7 @@ TEST_F(ConfigTest, EveryPageOpenedAfterALanguageChangeShowsTheNewLanguage) {
       {1, kReadSubjectId, u" Betreff vorlesen", u" Read subject"},
       {2, kAnswerOriginalId, u" ursprüngl. Text beifügen", u" Enclosing original text"},
       {3, kSaveNoteId, u"Antworttext speichern", u"Save text for answer"},
+      {3, kNoteLabelId, u"Antworttext:", u"Text for answer:"},
       {4, kSpeechLanguageLabelId, u"Sprache", u" Standard language"},
       {5, kAccountHintId,
        u"Klicken Sie auf die entsprechende\nZeile, um ein Konto für die Sprach-\nausgabe aus- oder "

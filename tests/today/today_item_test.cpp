@@ -94,6 +94,21 @@ TEST_F(TodayItemTest, ReadingSwitchedOffAsksOnceAndPaintsTheCrossedOutLoudspeake
   EXPECT_EQ(ReadingIcon(), kIconReadingOn);
 }
 
+// A screen reader hears the state the icon shows; it changes at the query that reads it.
+TEST_F(TodayItemTest, NameFollowsTheReadingStateAQueryRead) {
+  EXPECT_EQ(item.Name(), u"Lectavo: Vorlesen aus") << "nothing read yet";
+  Create();
+  EXPECT_EQ(item.Name(), u"Lectavo: Vorlesen ein");
+  PutSettings(kReadingOff);
+  EXPECT_EQ(item.Name(), u"Lectavo: Vorlesen ein") << "until a query reads the change";
+  Query();
+  EXPECT_EQ(item.Name(), u"Lectavo: Vorlesen aus");
+  registry.faults.FailAlways("OpenKey");
+  PutSettings(kDefaultSpeak);
+  Query();
+  EXPECT_EQ(item.Name(), u"Lectavo: Vorlesen aus") << "unreadable settings keep the last state";
+}
+
 TEST_F(TodayItemTest, SettingsUnreadableUntilAfterCreationStillLeadToOneRefresh) {
   height = 30;
   registry.Remove(kKey, u"StrAccounts");
