@@ -84,7 +84,7 @@ TEST_F(ScreenReaderWineTest, EveryPageIsReachedByTabAndEachFieldAnnouncesItsLabe
       {{3, kNoteFieldId}, kNoteLabelId},      {{4, kSpeedId}, kSpeedLabelId},
       {{4, kPitchId}, kPitchLabelId},         {{4, kVolumeId}, kVolumeLabelId},
   };
-  for (const DWORD language : {DWORD{0}, kEnglish}) {
+  for (const DWORD language : {DWORD{0}, DWORD{kEnglish}}) {
     PutRecord(kDefaultSpeak | language);
     PutStores({L"Büro", L"Privat"});
     Open();
