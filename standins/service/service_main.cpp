@@ -7,7 +7,7 @@
 
 #include "platform/win32/win32_roles.h"
 #include "settings/settings_store.h"
-#include "standins/service/service_control.h"
+#include "service/service_control.h"
 
 namespace {
 
@@ -56,8 +56,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (running == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) return 0;
 
   // The only copy: whatever set the events before it ran is past.
-  const HANDLE events[] = {CreateEventW(nullptr, TRUE, FALSE, kServiceQuitEvent),
-                           CreateEventW(nullptr, TRUE, FALSE, kServiceQuitForGoodEvent)};
+  const HANDLE events[] = {CreateEventW(nullptr, TRUE, FALSE, reinterpret_cast<const wchar_t*>(kServiceQuitEvent)),
+                           CreateEventW(nullptr, TRUE, FALSE, reinterpret_cast<const wchar_t*>(kServiceQuitForGoodEvent))};
   if (events[0] == nullptr || events[1] == nullptr) return 1;
   ResetEvent(events[0]);
   ResetEvent(events[1]);
