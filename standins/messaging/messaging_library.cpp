@@ -175,3 +175,9 @@ STDAPI_(void) FreeProws(LPSRowSet rows) {
   for (ULONG row = 0; row < rows->cRows; ++row) std::free(rows->aRow[row].lpProps);
   std::free(rows);
 }
+
+// What the library's calls allocate for the caller is freed here.
+STDAPI_(ULONG) MAPIFreeBuffer(LPVOID buffer) {
+  std::free(buffer);
+  return 0;
+}
