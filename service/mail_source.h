@@ -6,12 +6,11 @@
 #include <optional>
 #include <vector>
 
+#include "platform/messaging.h"
 #include "platform/types.h"
 #include "service/reading_plan.h"
 
 namespace lectavo {
-
-using EntryId = std::vector<std::uint8_t>;
 
 struct MessageRef {
   EntryId store;
