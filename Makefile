@@ -5,7 +5,7 @@ WINDOWS := build/windows
 FUZZ := build/fuzz
 FUZZ_RUNS ?= 1000000
 
-.PHONY: deps native windows fuzzers build test run say bench fuzz
+.PHONY: deps native windows fuzzers build test run say mail bench fuzz
 
 deps:
 	@scripts/install-deps
@@ -38,6 +38,15 @@ run: build
 # A voice command to the device of make run: make say CMD=VorlesenAus
 say: windows
 	@scripts/say $(CMD)
+
+# Mail for the device of make run: make mail STORE=Büro FROM="Name <address>" SUBJECT=… BODY=…
+# The values go on unexpanded, so quotes and $ arrive as typed.
+mail: export LECTAVO_MAIL_STORE = $(value STORE)
+mail: export LECTAVO_MAIL_FROM = $(value FROM)
+mail: export LECTAVO_MAIL_SUBJECT = $(value SUBJECT)
+mail: export LECTAVO_MAIL_BODY = $(value BODY)
+mail: windows
+	@scripts/mail
 
 bench: build
 	@scripts/bench
