@@ -23,9 +23,9 @@ const Phrases& PhrasesOf(std::uint32_t valSpeak) {
   return FlagDialogEnglish.Get(valSpeak) != 0 ? kEnglish : kGerman;
 }
 
-bool IsBlank(WStringView text) {
-  return text.find_first_not_of(u" \t\r\n") == WStringView::npos;
-}
+constexpr WStringView kBlanks = u" \t\r\n";
+
+bool IsBlank(WStringView text) { return text.find_first_not_of(kBlanks) == WStringView::npos; }
 
 // The sender as the user knows them: the name, or the address when there is no name.
 WString SenderOf(const MailMessage& message) {
@@ -69,8 +69,12 @@ std::vector<WString> BodyPieces(WStringView body, bool* cut) {
         --end;
       }
     }
+    // Blanks around a piece are not said; the pieces are said apart anyway.
     WStringView piece = body.substr(start, end - start);
-    if (!IsBlank(piece)) pieces.emplace_back(piece);
+    const std::size_t first = piece.find_first_not_of(kBlanks);
+    if (first != WStringView::npos) {
+      pieces.emplace_back(piece.substr(first, piece.find_last_not_of(kBlanks) - first + 1));
+    }
     start = end;
   }
   return pieces;
