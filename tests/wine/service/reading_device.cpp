@@ -119,9 +119,10 @@ HostRecording& ReadingDevice::Record() {
 
 Samples ReadingDevice::Heard(const std::string& body, DWORD quietMs, double* firstSound) {
   HostRecording& recording = Record();
-  if (!Deliver(L"Büro", "Anna Beispiel <anna@example.org>", "", body)) return {};
-  // Where the recording stood when the message was there.
+  // Where the recording stood when the delivery began: the time DeliverMail takes to start
+  // counts against the first sound too.
   const double deliveredAt = double(recording.SoFar().values.size()) / 22050;
+  if (!Deliver(L"Büro", "Anna Beispiel <anna@example.org>", "", body)) return {};
   Samples heard = RecordUntilQuiet(recording, quietMs, 20000, firstSound);
   if (firstSound != nullptr && *firstSound >= 0) *firstSound -= deliveredAt;
   return heard;
