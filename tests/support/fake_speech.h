@@ -31,8 +31,12 @@ class FakeSpeech final : public Speech {
   std::vector<Rendering> begun;
 
   bool Available() override { return available; }
+  // Like the device's engine, it takes only a plain voice name.
   bool Begin(WStringView text, const EngineVoice& voice) override {
-    if (!available) return false;
+    const bool plain = !voice.name.empty() &&
+                       voice.name.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRS"
+                                                    "TUVWXYZ0123456789+-_") == std::string::npos;
+    if (!available || !plain) return false;
     begun.push_back({WString(text), voice});
     pollsLeft_ = pollsPerRender;
     return true;
