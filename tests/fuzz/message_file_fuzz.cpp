@@ -67,7 +67,8 @@ void FuzzOne(FuzzedDataProvider& input) {
   CheckWhole(file.body);
   if (!Replaced(file.body)) {
     const std::string body = Encode(file.body);
-    Check(bytes.size() >= body.size() && bytes.compare(bytes.size() - body.size(), body.size(), body) == 0);
+    Check(bytes.size() >= body.size() &&
+          bytes.compare(bytes.size() - body.size(), body.size(), body) == 0);
   }
   std::optional<std::u16string> firstSubject;
   for (const messaging::MessageHeader& header : file.headers) {

@@ -16,7 +16,8 @@ struct FakeMessagingRole {
     }
   }
   void Deliver(std::size_t store, const MailMessage& message) {
-    messaging.Deliver(store, {message.senderName, message.senderAddress, message.subject, message.body});
+    messaging.Deliver(store,
+                      {message.senderName, message.senderAddress, message.subject, message.body});
   }
   void RemoveMessage(std::size_t store, std::size_t position) {
     auto& inbox = messaging.stores.at(store).inbox;
