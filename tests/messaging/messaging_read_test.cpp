@@ -26,6 +26,6 @@ struct FakeMessagingRole {
   void RemoveStoreFolder(std::size_t store) { messaging.stores.at(store).inbox.clear(); }
 };
 
-INSTANTIATE_TYPED_TEST_SUITE_P(Fake, MessagingReadBehaviourTest, FakeMessagingRole);
+INSTANTIATE_TYPED_TEST_SUITE_P(FakeMessaging, MessagingReadBehaviourTest, FakeMessagingRole);
 
 }  // namespace lectavo::conformance
