@@ -13,15 +13,15 @@
 
 namespace lectavo {
 
-inline constexpr std::uint32_t kMapiUnicode = 0x80000000;  // MAPI_UNICODE
-inline constexpr std::uint32_t kPrDisplayName = 0x3001001F;  // PR_DISPLAY_NAME, UTF-16
-inline constexpr std::uint32_t kPrEntryId = 0x0FFF0102;      // PR_ENTRYID
-inline constexpr std::uint32_t kPrSenderName = 0x0C1A001F;   // PR_SENDER_NAME, UTF-16
+inline constexpr std::uint32_t kMapiUnicode = 0x80000000;           // MAPI_UNICODE
+inline constexpr std::uint32_t kPrDisplayName = 0x3001001F;         // PR_DISPLAY_NAME, UTF-16
+inline constexpr std::uint32_t kPrEntryId = 0x0FFF0102;             // PR_ENTRYID
+inline constexpr std::uint32_t kPrSenderName = 0x0C1A001F;          // PR_SENDER_NAME, UTF-16
 inline constexpr std::uint32_t kPrSenderEmailAddress = 0x0C1F001F;  // UTF-16
-inline constexpr std::uint32_t kPrSubject = 0x0037001F;       // PR_SUBJECT, UTF-16
-inline constexpr std::uint32_t kPrBody = 0x1000001F;          // PR_BODY, UTF-16
-inline constexpr std::uint32_t kPrMessageFlags = 0x0E070003;  // PR_MESSAGE_FLAGS, PT_LONG
-inline constexpr std::uint32_t kMsgFlagRead = 0x00000001;     // MSGFLAG_READ
+inline constexpr std::uint32_t kPrSubject = 0x0037001F;             // PR_SUBJECT, UTF-16
+inline constexpr std::uint32_t kPrBody = 0x1000001F;                // PR_BODY, UTF-16
+inline constexpr std::uint32_t kPrMessageFlags = 0x0E070003;        // PR_MESSAGE_FLAGS, PT_LONG
+inline constexpr std::uint32_t kMsgFlagRead = 0x00000001;           // MSGFLAG_READ
 // A value the object does not have comes back with this property type in its tag
 // (PT_ERROR) and the error in `number`.
 inline constexpr std::uint32_t kPtError = 0x000A;
@@ -107,8 +107,7 @@ class MessagingStore {
   virtual bool GetReceiveFolder(const WChar* messageClass, std::uint32_t flags,
                                 EntryId* entryId) = 0;
   // OpenEntry for a folder or for a message; fails when the entry is not of that kind.
-  virtual bool OpenEntry(const EntryId& entryId, std::uint32_t flags,
-                         MessagingFolder** folder) = 0;
+  virtual bool OpenEntry(const EntryId& entryId, std::uint32_t flags, MessagingFolder** folder) = 0;
   virtual bool OpenEntry(const EntryId& entryId, std::uint32_t flags,
                          MessagingMessage** message) = 0;
   virtual void Release() = 0;

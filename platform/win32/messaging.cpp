@@ -1,9 +1,10 @@
 #include <windows.h>
+
 #include <mapix.h>
 
 #include "platform/win32/messaging_objects.h"
-#include "platform/win32/win32_roles.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_roles.h"
 
 namespace lectavo {
 

@@ -12,7 +12,8 @@ PropValue CopyValue(const SPropValue& value) {
   copy.tag = value.ulPropTag;
   switch (PROP_TYPE(value.ulPropTag)) {
     case PT_UNICODE:
-      if (value.Value.lpszW != nullptr) copy.text = reinterpret_cast<const WChar*>(value.Value.lpszW);
+      if (value.Value.lpszW != nullptr)
+        copy.text = reinterpret_cast<const WChar*>(value.Value.lpszW);
       break;
     case PT_BINARY:
       if (value.Value.bin.lpb != nullptr) {
@@ -179,8 +180,7 @@ class LibraryStore final : public MessagingStore {
   LibraryStore(IMsgStore* store, FreeBufferCall freeBuffer)
       : store_(store), freeBuffer_(freeBuffer) {}
 
-  bool GetReceiveFolder(const WChar* messageClass, std::uint32_t flags,
-                        EntryId* entryId) override {
+  bool GetReceiveFolder(const WChar* messageClass, std::uint32_t flags, EntryId* entryId) override {
     ULONG size = 0;
     LPENTRYID id = nullptr;
     LPTSTR explicitClass = nullptr;
@@ -202,8 +202,7 @@ class LibraryStore final : public MessagingStore {
     return true;
   }
 
-  bool OpenEntry(const EntryId& entryId, std::uint32_t flags,
-                 MessagingMessage** message) override {
+  bool OpenEntry(const EntryId& entryId, std::uint32_t flags, MessagingMessage** message) override {
     IUnknown* opened = Open(entryId, flags, MAPI_MESSAGE);
     if (opened == nullptr) return false;
     *message = new LibraryMessage(static_cast<IMessage*>(opened), freeBuffer_);

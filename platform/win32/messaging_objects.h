@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+
 #include <mapix.h>
 
 #include "platform/messaging.h"

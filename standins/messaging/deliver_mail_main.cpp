@@ -5,6 +5,7 @@
 // beside the inbox's messages under another ending and then renamed, so a reader never sees
 // half a message. Exit code 0 when delivered, 1 when not (saying why), 2 on a wrong call.
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include <algorithm>
@@ -30,9 +31,10 @@ std::wstring Environment(const wchar_t* name, bool* present = nullptr) {
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
-  std::string bytes(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                      nullptr);
+  std::string bytes(
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()),
+                      nullptr, nullptr);
   return bytes;
 }
 
@@ -76,20 +78,24 @@ void SplitSender(const std::wstring& from, std::wstring* name, std::wstring* add
 std::wstring NewMessageName(const std::wstring& folder) {
   FILETIME now;
   GetSystemTimePreciseAsFileTime(&now);
-  unsigned long long stamp = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  unsigned long long stamp =
+      (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
   for (;; ++stamp) {
     wchar_t name[32];
     std::swprintf(name, 32, L"%020llu", stamp);
-    if (GetFileAttributesW((folder + name + kMessageFileEnding).c_str()) == INVALID_FILE_ATTRIBUTES) return name;
+    if (GetFileAttributesW((folder + name + kMessageFileEnding).c_str()) == INVALID_FILE_ATTRIBUTES)
+      return name;
   }
 }
 
 bool WriteFileWhole(const std::wstring& path, const std::string& bytes) {
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size() && FlushFileBuffers(file);
+  const bool ok =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size() && FlushFileBuffers(file);
   CloseHandle(file);
   return ok;
 }
@@ -103,12 +109,14 @@ int Deliver() {
   }
   const std::vector<StoreRecord> stores = ReadStores();
   std::wstring listed;
-  for (const StoreRecord& store : stores) listed += (listed.empty() ? L"\"" : L", \"") + store.displayName + L"\"";
-  const auto found = std::find_if(stores.begin(), stores.end(),
-                                  [&](const StoreRecord& store) { return store.displayName == storeName; });
+  for (const StoreRecord& store : stores)
+    listed += (listed.empty() ? L"\"" : L", \"") + store.displayName + L"\"";
+  const auto found = std::find_if(stores.begin(), stores.end(), [&](const StoreRecord& store) {
+    return store.displayName == storeName;
+  });
   if (found == stores.end()) {
-    Say(stderr, L"DeliverMail: the device has no message store \"" + storeName + L"\"; its stores: " +
-                    (listed.empty() ? L"none" : listed));
+    Say(stderr, L"DeliverMail: the device has no message store \"" + storeName +
+                    L"\"; its stores: " + (listed.empty() ? L"none" : listed));
     return 1;
   }
   std::wstring name;
@@ -130,12 +138,14 @@ int Deliver() {
   const std::wstring message = folder + NewMessageName(folder);
   const std::wstring partial = message + L".part";
   if (!WriteFileWhole(partial, bytes) ||
-      !MoveFileExW(partial.c_str(), (message + kMessageFileEnding).c_str(), MOVEFILE_WRITE_THROUGH)) {
+      !MoveFileExW(partial.c_str(), (message + kMessageFileEnding).c_str(),
+                   MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(partial.c_str());
     Say(stderr, L"DeliverMail: cannot write " + message + kMessageFileEnding);
     return 1;
   }
-  Say(stdout, L"delivered to the inbox of \"" + found->displayName + L"\": " + message + kMessageFileEnding);
+  Say(stdout, L"delivered to the inbox of \"" + found->displayName + L"\": " + message +
+                  kMessageFileEnding);
   return 0;
 }
 

@@ -104,6 +104,8 @@ LPSPropValue PackValues(const std::vector<Cell>& cells, const std::vector<ULONG>
   return values;
 }
 
-IMAPITable* NewRowTable(std::vector<std::vector<Cell>> rows) { return new RowTable(std::move(rows)); }
+IMAPITable* NewRowTable(std::vector<std::vector<Cell>> rows) {
+  return new RowTable(std::move(rows));
+}
 
 }  // namespace lectavo

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+
 #include <mapix.h>
 
 #include <string>
@@ -33,7 +34,8 @@ class Counted : public Interface {
   ULONG references_ = 1;
 };
 
-#define LECTAVO_NOT_OFFERED { return MAPI_E_NO_SUPPORT; }
+#define LECTAVO_NOT_OFFERED \
+  { return MAPI_E_NO_SUPPORT; }
 
 // One property value: text (PT_UNICODE), bytes (PT_BINARY), a number (PT_LONG) or, for a
 // PT_ERROR value, the error.

@@ -65,17 +65,17 @@ class MessageCalls : public Counted<IMessage> {
 };
 class StreamCalls : public Counted<IStream> {
  public:
-  STDMETHODIMP Write(const void*, ULONG, ULONG*) override LECTAVO_NOT_OFFERED
-  STDMETHODIMP Seek(LARGE_INTEGER, DWORD, ULARGE_INTEGER*) override LECTAVO_NOT_OFFERED
-  STDMETHODIMP SetSize(ULARGE_INTEGER) override LECTAVO_NOT_OFFERED
-  STDMETHODIMP CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) override
-      LECTAVO_NOT_OFFERED
-  STDMETHODIMP Commit(DWORD) override LECTAVO_NOT_OFFERED
-  STDMETHODIMP Revert() override LECTAVO_NOT_OFFERED
-  STDMETHODIMP LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override LECTAVO_NOT_OFFERED
-  STDMETHODIMP UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override LECTAVO_NOT_OFFERED
-  STDMETHODIMP Stat(STATSTG*, DWORD) override LECTAVO_NOT_OFFERED
-  STDMETHODIMP Clone(IStream**) override LECTAVO_NOT_OFFERED
+  STDMETHODIMP Write(const void*, ULONG, ULONG*) override LECTAVO_NOT_OFFERED STDMETHODIMP
+      Seek(LARGE_INTEGER, DWORD, ULARGE_INTEGER*) override LECTAVO_NOT_OFFERED STDMETHODIMP
+      SetSize(ULARGE_INTEGER) override LECTAVO_NOT_OFFERED STDMETHODIMP
+      CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*,
+             ULARGE_INTEGER*) override LECTAVO_NOT_OFFERED STDMETHODIMP
+      Commit(DWORD) override LECTAVO_NOT_OFFERED STDMETHODIMP
+      Revert() override LECTAVO_NOT_OFFERED STDMETHODIMP
+      LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override LECTAVO_NOT_OFFERED STDMETHODIMP
+      UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override LECTAVO_NOT_OFFERED STDMETHODIMP
+      Stat(STATSTG*, DWORD) override LECTAVO_NOT_OFFERED STDMETHODIMP
+      Clone(IStream**) override LECTAVO_NOT_OFFERED
 };
 #pragma GCC diagnostic pop
 
@@ -110,7 +110,9 @@ class Message final : public MessageCalls {
     AddText(PR_SENDER_EMAIL_ADDRESS_W, messaging::kSenderAddress);
     AddText(PR_SUBJECT_W, messaging::kSubject);
     // The body can be long: as on the device, it is read through OpenProperty only.
-    cells_.push_back({PROP_TAG(PT_ERROR, PROP_ID(PR_BODY_W)), {}, {},
+    cells_.push_back({PROP_TAG(PT_ERROR, PROP_ID(PR_BODY_W)),
+                      {},
+                      {},
                       static_cast<ULONG>(MAPI_E_NOT_ENOUGH_MEMORY)});
   }
 
@@ -181,8 +183,9 @@ class Inbox final : public FolderCalls {
     std::vector<std::vector<Cell>> rows;
     for (const std::wstring& name : ListMessageFiles(folder_)) {
       const ULONG flags = IsRead(folder_ + name) ? MSGFLAG_READ : 0;
-      rows.push_back({{PR_ENTRYID, {}, MakeEntryId(store_, std::wstring(kInboxFolder) + L"\\" + name), 0},
-                      {PR_MESSAGE_FLAGS, {}, {}, flags}});
+      rows.push_back(
+          {{PR_ENTRYID, {}, MakeEntryId(store_, std::wstring(kInboxFolder) + L"\\" + name), 0},
+           {PR_MESSAGE_FLAGS, {}, {}, flags}});
     }
     *table = NewRowTable(std::move(rows));
     return S_OK;

@@ -99,9 +99,9 @@ std::vector<std::wstring> ListMessageFiles(const std::wstring& folder) {
 
 bool ReadWholeFile(const std::wstring& path, std::size_t limit, std::string* bytes) {
   // Shared for deleting too, so a delivery or a removal never waits on a reader.
-  const HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   bytes->clear();
   char chunk[65536];

@@ -3,6 +3,7 @@
 // FreeProws frees the row sets that tables hand out and MAPIFreeBuffer what the other calls
 // allocate. Every call not listed in README's messaging section answers MAPI_E_NO_SUPPORT.
 #include <windows.h>
+
 #include <mapix.h>
 
 #include <cstdlib>

@@ -1,11 +1,11 @@
 // The device's message files as its messaging library reads them: outside data, so every
 // byte sequence gives a whole message.
+#include "standins/messaging/message_file.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
-
-#include "standins/messaging/message_file.h"
 
 namespace messaging {
 namespace {
@@ -19,18 +19,22 @@ struct Case {
 
 TEST(MessageFileTest, ReadsHeadersAndBodyOfEveryShape) {
   const Case cases[] = {
-      {"plain, LF", "Sender-Name: Anna Beispiel\nSender-Address: anna@example.org\nSubject: Termin\n\nHallo\n",
+      {"plain, LF",
+       "Sender-Name: Anna Beispiel\nSender-Address: anna@example.org\nSubject: Termin\n\nHallo\n",
        u"Anna Beispiel", u"anna@example.org", u"Termin", u"Hallo\n"},
       {"CR LF, byte-order mark, names in any case",
        "\xEF\xBB\xBFsubject:B\xC3\xBCro\r\nSENDER-NAME:\t  X\r\n\r\nZeile\r\n", u"X", std::nullopt,
        u"B\u00fcro", u"Zeile\r\n"},
       {"nothing at all", "", std::nullopt, std::nullopt, std::nullopt, u""},
-      {"no empty line: no body", "Subject: nur Betreff", std::nullopt, std::nullopt, u"nur Betreff", u""},
-      {"empty line first: all body", "\nSubject: x", std::nullopt, std::nullopt, std::nullopt, u"Subject: x"},
+      {"no empty line: no body", "Subject: nur Betreff", std::nullopt, std::nullopt, u"nur Betreff",
+       u""},
+      {"empty line first: all body", "\nSubject: x", std::nullopt, std::nullopt, std::nullopt,
+       u"Subject: x"},
       {"the first of a repeated name counts, odd lines are skipped",
-       "Subject: eins\nkein Kopf\n: leer\nSubject: zwei\n\n", std::nullopt, std::nullopt, u"eins", u""},
-      {"a shell command is only text", "Subject: $(touch /tmp/x)\n\n`rm -rf /`", std::nullopt, std::nullopt,
-       u"$(touch /tmp/x)", u"`rm -rf /`"},
+       "Subject: eins\nkein Kopf\n: leer\nSubject: zwei\n\n", std::nullopt, std::nullopt, u"eins",
+       u""},
+      {"a shell command is only text", "Subject: $(touch /tmp/x)\n\n`rm -rf /`", std::nullopt,
+       std::nullopt, u"$(touch /tmp/x)", u"`rm -rf /`"},
       {"empty values stay empty", "Sender-Name:\nSubject: \n\n", u"", std::nullopt, u"", u""},
   };
   for (const Case& c : cases) {
@@ -44,7 +48,8 @@ TEST(MessageFileTest, ReadsHeadersAndBodyOfEveryShape) {
 }
 
 TEST(MessageFileTest, RecipientsAndAttachmentsMayRepeat) {
-  const MessageFile file = ParseMessageFile("To: a@x\nCc: b@x\nTo: c@x\nAttachment: answer.wav\n\n");
+  const MessageFile file =
+      ParseMessageFile("To: a@x\nCc: b@x\nTo: c@x\nAttachment: answer.wav\n\n");
   ASSERT_EQ(file.headers.size(), 4u);
   EXPECT_EQ(file.headers[2].name, "To");
   EXPECT_EQ(file.headers[2].value, u"c@x");

@@ -27,7 +27,9 @@ struct MailMessage {
 template <class B>
 class MessagingReadBehaviourTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(messaging().LogonEx(kNoHandle, nullptr, nullptr, 0, &session)); }
+  void SetUp() override {
+    ASSERT_TRUE(messaging().LogonEx(kNoHandle, nullptr, nullptr, 0, &session));
+  }
   void TearDown() override {
     for (MessagingMessage* message : messages) message->Release();
     for (MessagingFolder* folder : folders) folder->Release();
@@ -58,7 +60,8 @@ class MessagingReadBehaviourTest : public ::testing::Test {
     if (!session->GetMsgStoresTable(kMapiUnicode, &table)) return nullptr;
     const auto rows = Rows(table, {kPrEntryId});
     MessagingStore* store = nullptr;
-    if (position >= rows.size() || !session->OpenMsgStore(kNoHandle, rows[position][0].binary, 0, &store)) {
+    if (position >= rows.size() ||
+        !session->OpenMsgStore(kNoHandle, rows[position][0].binary, 0, &store)) {
       return nullptr;
     }
     stores.push_back(store);
@@ -68,7 +71,8 @@ class MessagingReadBehaviourTest : public ::testing::Test {
   MessagingFolder* OpenInbox(MessagingStore* store) {
     EntryId inbox;
     MessagingFolder* folder = nullptr;
-    if (!store->GetReceiveFolder(nullptr, kMapiUnicode, &inbox) || !store->OpenEntry(inbox, 0, &folder)) {
+    if (!store->GetReceiveFolder(nullptr, kMapiUnicode, &inbox) ||
+        !store->OpenEntry(inbox, 0, &folder)) {
       return nullptr;
     }
     folders.push_back(folder);
@@ -97,7 +101,8 @@ class MessagingReadBehaviourTest : public ::testing::Test {
   MailMessage Read(MessagingMessage* message) {
     MailMessage read;
     std::vector<PropValue> values;
-    EXPECT_TRUE(message->GetProps({kPrSenderName, kPrSenderEmailAddress, kPrSubject}, kMapiUnicode, &values));
+    EXPECT_TRUE(message->GetProps({kPrSenderName, kPrSenderEmailAddress, kPrSubject}, kMapiUnicode,
+                                  &values));
     EXPECT_EQ(values.size(), 3u);
     std::optional<WString>* parts[] = {&read.senderName, &read.senderAddress, &read.subject};
     for (std::size_t i = 0; i < values.size() && i < 3; ++i) {
@@ -150,8 +155,8 @@ class MessagingReadBehaviourTest : public ::testing::Test {
 TYPED_TEST_SUITE_P(MessagingReadBehaviourTest);
 
 inline bool operator==(const MailMessage& a, const MailMessage& b) {
-  return a.senderName == b.senderName && a.senderAddress == b.senderAddress && a.subject == b.subject &&
-         a.body == b.body;
+  return a.senderName == b.senderName && a.senderAddress == b.senderAddress &&
+         a.subject == b.subject && a.body == b.body;
 }
 inline void PrintTo(const MailMessage& m, std::ostream* out) {
   const auto show = [](const std::optional<WString>& t) {
@@ -161,8 +166,8 @@ inline void PrintTo(const MailMessage& m, std::ostream* out) {
     shown += '"';
     return shown;
   };
-  *out << "{" << show(m.senderName) << ", " << show(m.senderAddress) << ", " << show(m.subject) << ", body of "
-       << m.body.size() << "}";
+  *out << "{" << show(m.senderName) << ", " << show(m.senderAddress) << ", " << show(m.subject)
+       << ", body of " << m.body.size() << "}";
 }
 
 TYPED_TEST_P(MessagingReadBehaviourTest, EachStoreInboxListsItsMessagesInArrivalOrder) {
@@ -311,8 +316,10 @@ TYPED_TEST_P(MessagingReadBehaviourTest, ForeignEntryIdsOpenNothing) {
   EXPECT_EQ(folder, nullptr);
 }
 
-REGISTER_TYPED_TEST_SUITE_P(MessagingReadBehaviourTest, EachStoreInboxListsItsMessagesInArrivalOrder,
-                            MissingPartsAreErrorValuesAndTheBodyIsAStream, AMessageMarkedReadStaysRead,
-                            ContentsFollowDeliveriesAndRemovals, ForeignEntryIdsOpenNothing);
+REGISTER_TYPED_TEST_SUITE_P(MessagingReadBehaviourTest,
+                            EachStoreInboxListsItsMessagesInArrivalOrder,
+                            MissingPartsAreErrorValuesAndTheBodyIsAStream,
+                            AMessageMarkedReadStaysRead, ContentsFollowDeliveriesAndRemovals,
+                            ForeignEntryIdsOpenNothing);
 
 }  // namespace lectavo::conformance

@@ -16,7 +16,8 @@ struct FakeMessagingRole {
     }
   }
   void Deliver(std::size_t store, const MailMessage& message) {
-    messaging.Deliver(store, {message.senderName, message.senderAddress, message.subject, message.body});
+    messaging.Deliver(store,
+                      {message.senderName, message.senderAddress, message.subject, message.body});
   }
   void RemoveMessage(std::size_t store, std::size_t position) {
     auto& inbox = messaging.stores.at(store).inbox;
@@ -25,6 +26,6 @@ struct FakeMessagingRole {
   void RemoveStoreFolder(std::size_t store) { messaging.stores.at(store).inbox.clear(); }
 };
 
-INSTANTIATE_TYPED_TEST_SUITE_P(Fake, MessagingReadBehaviourTest, FakeMessagingRole);
+INSTANTIATE_TYPED_TEST_SUITE_P(FakeMessaging, MessagingReadBehaviourTest, FakeMessagingRole);
 
 }  // namespace lectavo::conformance

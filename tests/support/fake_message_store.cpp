@@ -160,8 +160,7 @@ class Store final : public MessagingStore {
     return true;
   }
 
-  bool OpenEntry(const EntryId& entryId, std::uint32_t flags,
-                 MessagingMessage** message) override {
+  bool OpenEntry(const EntryId& entryId, std::uint32_t flags, MessagingMessage** message) override {
     owner_.log.push_back("OpenEntry message " + std::to_string(flags));
     if (owner_.faults.Fails("OpenEntry")) return false;
     for (const Message& stored : owner_.stores.at(store_).inbox) {

@@ -4,8 +4,10 @@
 // folder; an entry id that points out of the inbox opens nothing.
 #include <gtest/gtest.h>
 #include <windows.h>
+
 #include <shlobj.h>
 
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -86,7 +88,8 @@ TEST(MessageFoldersWineTest, EveryStoreNameIsOneFolderOfItsOwn) {
   } cases[] = {
       {L"B\u00fcro", L"B\u00fcro"},
       {L"", L"%"},
-      {L"a\\b/c:d*e?f\"g<h>i|j%k", L"a%005Cb%002Fc%003Ad%002Ae%003Ff%0022g%003Ch%003Ei%007Cj%0025k"},
+      {L"a\\b/c:d*e?f\"g<h>i|j%k",
+       L"a%005Cb%002Fc%003Ad%002Ae%003Ff%0022g%003Ch%003Ei%007Cj%0025k"},
       {L"..", L".%002E"},
       {L"Ende ", L"Ende%0020"},
       {L"con", L"%0063on"},
@@ -120,11 +123,13 @@ TEST(MessageFoldersWineTest, AnEntryIdThatLeavesTheInboxOpensNothing) {
   ASSERT_TRUE(session->OpenMsgStore(kNoHandle, {1, 0, 0, 0}, 0, &opened));
   const auto id = [](const std::wstring& name) {
     EntryId bytes{1, 0, 0, 0};
-    for (wchar_t c : name) bytes.insert(bytes.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8)});
+    for (wchar_t c : name)
+      bytes.insert(bytes.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8)});
     return bytes;
   };
   MessagingMessage* message = nullptr;
-  ASSERT_TRUE(opened->OpenEntry(id(L"Inbox\\inside.txt"), 0, &message)) << "the id's shape is right";
+  ASSERT_TRUE(opened->OpenEntry(id(L"Inbox\\inside.txt"), 0, &message))
+      << "the id's shape is right";
   message->Release();
   for (const wchar_t* name : {L"Inbox\\..\\outside.txt", L"Inbox\\../outside.txt", L"outside.txt",
                               L"Inbox\\C:\\Messages\\A\\outside.txt", L"Inbox\\inside.txt.read"}) {
@@ -133,6 +138,70 @@ TEST(MessageFoldersWineTest, AnEntryIdThatLeavesTheInboxOpensNothing) {
     EXPECT_FALSE(opened->OpenEntry(id(name), 0, &message));
   }
   opened->Release();
+  session->Release();
+  device::PutMessageStores({});
+  device::RemoveTree(kMessageFoldersRoot);
+}
+
+// Message files are outside data: whatever their bytes, each reads as a whole message, with
+// U+FFFD for what is not UTF-8.
+TEST(MessageFoldersWineTest, AMessageFileOfAnyBytesReadsAsAWholeMessage) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::optional<std::wstring> senderName;
+    std::optional<std::wstring> subject;
+    std::wstring body;
+  } cases[] = {
+      {"1.txt", std::string("Sender-Name: B\xFCro\0x\r\nSubject: \xC3\x28\r\n\r\n\xFF body", 42),
+       L"B\uFFFDro\uFFFDx", L"\uFFFD(", L"\uFFFD body"},
+      {"2.txt", "", std::nullopt, std::nullopt, L""},
+      {"3.txt", "kein Kopf, keine Leerzeile", std::nullopt, std::nullopt, L""},
+      {"4.txt", "\n" + std::string(1024 * 1024, 'a'), std::nullopt, std::nullopt,
+       std::wstring(1024 * 1024, L'a')},
+  };
+  device::PutMessageStores({L"A"});
+  ASSERT_TRUE(device::InstallMessagingLibrary());
+  SHCreateDirectoryExW(nullptr, InboxFolder(L"A").c_str(), nullptr);
+  for (const auto& c : cases) {
+    device::Write(InboxFolder(L"A") + std::wstring(c.name, c.name + std::strlen(c.name)), c.bytes);
+  }
+  Win32Messaging messaging;
+  MessagingSession* session = nullptr;
+  ASSERT_TRUE(messaging.LogonEx(kNoHandle, nullptr, nullptr, 0, &session));
+  MessagingStore* store = nullptr;
+  ASSERT_TRUE(session->OpenMsgStore(kNoHandle, {1, 0, 0, 0}, 0, &store));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EntryId id{1, 0, 0, 0};
+    for (char ch : std::string("Inbox\\") + c.name)
+      id.insert(id.end(), {static_cast<std::uint8_t>(ch), 0});
+    MessagingMessage* message = nullptr;
+    ASSERT_TRUE(store->OpenEntry(id, 0, &message));
+    std::vector<PropValue> values;
+    ASSERT_TRUE(message->GetProps({kPrSenderName, kPrSubject}, kMapiUnicode, &values));
+    const auto text = [](const PropValue& value) -> std::optional<std::wstring> {
+      if (PropType(value.tag) == kPtError) return std::nullopt;
+      return std::wstring(value.text.begin(), value.text.end());
+    };
+    EXPECT_EQ(text(values.at(0)), c.senderName);
+    EXPECT_EQ(text(values.at(1)), c.subject);
+    PropertyStream* stream = nullptr;
+    ASSERT_TRUE(message->OpenProperty(kPrBody, 0, &stream));
+    std::wstring body(c.body.size() + 1, L'\0');
+    std::uint32_t read = 0;
+    std::size_t total = 0;
+    while (stream->Read(reinterpret_cast<char*>(body.data()) + total,
+                        static_cast<std::uint32_t>(body.size() * 2 - total), &read) &&
+           read > 0) {
+      total += read;
+    }
+    body.resize(total / 2);
+    EXPECT_EQ(body, c.body);
+    stream->Release();
+    message->Release();
+  }
+  store->Release();
   session->Release();
   device::PutMessageStores({});
   device::RemoveTree(kMessageFoldersRoot);

@@ -1,6 +1,7 @@
 // The Win32 messaging adapter on the device's messaging library, with the typed test the fake
 // passes natively: stores listed in the registry, messages written as the device keeps them.
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include "platform/win32/win32_roles.h"
@@ -17,8 +18,10 @@ std::string Utf8(const WString& text) {
   if (text.empty()) return {};
   const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
   const int size = static_cast<int>(text.size());
-  std::string bytes(WideCharToMultiByte(CP_UTF8, 0, wide, size, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide, size, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+  std::string bytes(WideCharToMultiByte(CP_UTF8, 0, wide, size, nullptr, 0, nullptr, nullptr),
+                    '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide, size, bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                      nullptr);
   return bytes;
 }
 
