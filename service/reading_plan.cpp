@@ -14,8 +14,8 @@ struct Phrases {
   const char16_t* cut;
 };
 
-constexpr Phrases kGerman{u"Neue Nachricht.",  u"Neue Nachricht von", u"Vorlesen?",
-                          u"Von",              u"Betreff:",           u"Die Nachricht wurde gekürzt."};
+constexpr Phrases kGerman{u"Neue Nachricht.", u"Neue Nachricht von",          u"Vorlesen?", u"Von",
+                          u"Betreff:",        u"Die Nachricht wurde gekürzt."};
 constexpr Phrases kEnglish{u"New message.", u"New message from", u"Read it?",
                            u"From",         u"Subject:",         u"The message was cut."};
 

@@ -85,7 +85,8 @@ bool ReadingService::Pause(std::uint32_t milliseconds) {
   while (Alive()) {
     const std::uint64_t now = roles_.clock.Milliseconds();
     if (now >= end) return true;
-    roles_.clock.Sleep(static_cast<std::uint32_t>(std::min<std::uint64_t>(end - now, kSliceMilliseconds)));
+    roles_.clock.Sleep(
+        static_cast<std::uint32_t>(std::min<std::uint64_t>(end - now, kSliceMilliseconds)));
   }
   return false;
 }
@@ -144,7 +145,8 @@ bool ReadingService::AnsweredYes() {
 std::vector<Voiced> ReadingService::InVoices(const std::vector<Utterance>& said,
                                              const SettingsRecord& record) {
   const int dialog = FlagDialogEnglish.Get(record.ValSpeak) != 0 ? kEnglish : kGerman;
-  const SpokenVoice dialogVoice = VoiceFor(record.ValSpeak, dialog, record.StrLangPath, roles_.files);
+  const SpokenVoice dialogVoice =
+      VoiceFor(record.ValSpeak, dialog, record.StrLangPath, roles_.files);
   const SpokenVoice readingVoice = VoiceFor(record.ValSpeak, ReadingLanguage(record.ValUsedLang),
                                             record.StrLangPath, roles_.files);
   std::vector<Voiced> voiced;

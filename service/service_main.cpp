@@ -14,7 +14,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   lectavo::Win32SingleInstance instance;
   lectavo::Win32Messaging messaging;
   lectavo::StoreInboxes mail(messaging);
-  lectavo::ReadingService service({lectavo::SystemRegistry(), lectavo::SystemFiles(), clock,
-                                   speech, audio, events, instance, mail});
+  lectavo::ReadingService service({lectavo::SystemRegistry(), lectavo::SystemFiles(), clock, speech,
+                                   audio, events, instance, mail});
   return service.Run();
 }

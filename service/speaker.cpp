@@ -71,7 +71,8 @@ Said Speaker::Say(const std::vector<Voiced>& said, const KeepGoing& keepGoing) {
     // The piece before ends first; this one was rendered while it played.
     if (!Played(keepGoing)) return Said::kStopped;
     if (!pcm->samples.empty() && !audio_.Play(pcm->samples, pcm->sampleRate)) return Said::kFailed;
-    if (piece + 1 < said.size() && !speech_.Begin(said[piece + 1].text, said[piece + 1].voice.engine)) {
+    if (piece + 1 < said.size() &&
+        !speech_.Begin(said[piece + 1].text, said[piece + 1].voice.engine)) {
       if (!Played(keepGoing)) return Said::kStopped;
       return Said::kFailed;
     }

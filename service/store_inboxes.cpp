@@ -117,7 +117,8 @@ std::vector<MessageRef> StoreInboxes::Inboxes(WStringView accounts) {
     const std::set<WString> chosen = ChosenNames(accounts);
     EachRow(table.get(), {kPrDisplayName, kPrEntryId}, [&](const std::vector<PropValue>& row) {
       const PropValue* id = Find(row, kPrEntryId);
-      if (id != nullptr) found.emplace_back(id->binary, chosen.count(TextOf(row, kPrDisplayName)) != 0);
+      if (id != nullptr)
+        found.emplace_back(id->binary, chosen.count(TextOf(row, kPrDisplayName)) != 0);
     });
   }
   for (const auto& [store, chosen] : found) InboxOf(session.get(), store, chosen, refs);

@@ -14,13 +14,11 @@ struct LanguageVoice {
 
 // By LangNumber - 1. Mixed languages speak with the voice of the first-named language.
 constexpr LanguageVoice kVoices[20] = {
-    {u"GER_W", "de+f3"},    {u"ENG_W", "en+f3"},    {u"FRA_W", "fr+f3"},
-    {u"SPA_W", "es+f3"},    {u"ITA_W", "it+f3"},    {nullptr, "nl+f3"},
-    {nullptr, "pt+f3"},     {nullptr, "sv+f3"},     {nullptr, "ru+f3"},
-    {nullptr, "pl+f3"},     {nullptr, "cmn+f3"},    {nullptr, "de+f3"},
-    {nullptr, "de+f3"},     {nullptr, "de+f3"},     {nullptr, "de+f3"},
-    {nullptr, "de+f3"},     {u"GERENG_W", "de+f3"}, {u"FRAENG_W", "fr+f3"},
-    {u"SPAENG_W", "es+f3"}, {u"ITAENG_W", "it+f3"},
+    {u"GER_W", "de+f3"},    {u"ENG_W", "en+f3"},    {u"FRA_W", "fr+f3"},    {u"SPA_W", "es+f3"},
+    {u"ITA_W", "it+f3"},    {nullptr, "nl+f3"},     {nullptr, "pt+f3"},     {nullptr, "sv+f3"},
+    {nullptr, "ru+f3"},     {nullptr, "pl+f3"},     {nullptr, "cmn+f3"},    {nullptr, "de+f3"},
+    {nullptr, "de+f3"},     {nullptr, "de+f3"},     {nullptr, "de+f3"},     {nullptr, "de+f3"},
+    {u"GERENG_W", "de+f3"}, {u"FRAENG_W", "fr+f3"}, {u"SPAENG_W", "es+f3"}, {u"ITAENG_W", "it+f3"},
 };
 constexpr char16_t kMaleFolder[] = u"GER_M";
 constexpr char16_t kVoiceFile[] = u"\\svox.pil";

@@ -1,4 +1,5 @@
 #include <windows.h>
+// After windows.h, which it builds on.
 #include <mmsystem.h>
 
 #include "platform/win32/win32_speech.h"

@@ -17,12 +17,13 @@ constexpr int kEngineDone = 1;
 
 std::string ReadWhole(const std::wstring& path) {
   std::string bytes;
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
+  const HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return bytes;
   char buffer[65536];
   DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+    bytes.append(buffer, read);
   CloseHandle(file);
   return bytes;
 }
@@ -48,10 +49,10 @@ bool Win32Speech::Available() {
   if (library_->module != nullptr) return true;
   const HMODULE module = LoadLibraryExW(kSpeechLibrary, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (module == nullptr) return false;
-  const auto begin =
-      reinterpret_cast<BeginCall>(reinterpret_cast<void*>(GetProcAddress(module, "TtsRenderBegin")));
-  const auto state =
-      reinterpret_cast<StateCall>(reinterpret_cast<void*>(GetProcAddress(module, "TtsRenderState")));
+  const auto begin = reinterpret_cast<BeginCall>(
+      reinterpret_cast<void*>(GetProcAddress(module, "TtsRenderBegin")));
+  const auto state = reinterpret_cast<StateCall>(
+      reinterpret_cast<void*>(GetProcAddress(module, "TtsRenderState")));
   if (begin == nullptr || state == nullptr) {
     FreeLibrary(module);
     return false;
@@ -70,8 +71,8 @@ bool Win32Speech::Begin(WStringView text, const EngineVoice& voice) {
   wavPath_ = std::wstring(folder) + L"lectavo-speech-" + std::to_wstring(GetCurrentProcessId()) +
              L"-" + std::to_wstring(++renderings_) + L".wav";
   const std::wstring spoken(text.begin(), text.end());
-  return library_->begin(spoken.c_str(), voice.name.c_str(), voice.wordsPerMinute,
-                         voice.wordGap, voice.pitch, wavPath_.c_str()) == 0;
+  return library_->begin(spoken.c_str(), voice.name.c_str(), voice.wordsPerMinute, voice.wordGap,
+                         voice.pitch, wavPath_.c_str()) == 0;
 }
 
 RenderState Win32Speech::Poll(std::string& wav) {

@@ -41,9 +41,9 @@ bool WriteUtf8(const std::wstring& path, const wchar_t* text) {
       CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                            nullptr) != FALSE &&
-                  written == bytes.size();
+  const bool ok =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE &&
+      written == bytes.size();
   CloseHandle(file);
   return ok;
 }
@@ -54,8 +54,8 @@ bool PlainVoice(const char* voice) {
   std::string name(voice);
   if (name.empty() || name.size() > 32) return false;
   for (char c : name) {
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                       (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '_';
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       c == '+' || c == '-' || c == '_';
     if (!plain) return false;
   }
   return true;
@@ -71,9 +71,9 @@ std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), t
 
 // Starts rendering text into wavPath; 0 when it has begun. The text file, the partial WAV
 // and the failure mark lie beside wavPath.
-extern "C" __declspec(dllexport) int WINAPI TtsRenderBegin(const wchar_t* text, const char* voice,
-                                                           int wordsPerMinute, int wordGap,
-                                                           int pitch, const wchar_t* wavPath) {
+extern "C" __declspec(dllexport) int WINAPI
+    TtsRenderBegin(const wchar_t* text, const char* voice, int wordsPerMinute, int wordGap,
+                   int pitch, const wchar_t* wavPath) {
   if (text == nullptr || voice == nullptr || wavPath == nullptr || !PlainVoice(voice)) return 1;
   const std::wstring wav(wavPath);
   const std::wstring textFile = wav + L".txt";
@@ -94,8 +94,8 @@ extern "C" __declspec(dllexport) int WINAPI TtsRenderBegin(const wchar_t* text, 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION shell{};
-  if (!CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE,
-                      CREATE_NO_WINDOW, nullptr, nullptr, &startup, &shell)) {
+  if (!CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                      nullptr, nullptr, &startup, &shell)) {
     DeleteFileW(textFile.c_str());
     return 1;
   }

@@ -66,8 +66,11 @@ const MailMessage kAnna{u"Anna Beispiel", u"anna@example.org", u"Treffen", u"Bis
 // A device around one service.
 struct ServiceWorld {
   ServiceWorld() {
-    fake::PutRecord(registry, {.speak = kUnaskedAll, .usedLang = 1, .accounts = u"Büro\t",
-                               .langPath = u"\\Voices\\", .alive = 0});
+    fake::PutRecord(registry, {.speak = kUnaskedAll,
+                               .usedLang = 1,
+                               .accounts = u"Büro\t",
+                               .langPath = u"\\Voices\\",
+                               .alive = 0});
     files.PutFile(u"\\Voices\\GER_W\\svox.pil", "de+f3");
     files.PutFile(u"\\Voices\\ENG_W\\svox.pil", "en+f3");
   }
@@ -120,16 +123,18 @@ struct ServiceWorld {
 class ReadingServiceTest : public ::testing::Test, protected ServiceWorld {};
 
 TEST_F(ReadingServiceTest, ReadsNewMailOfAChosenStoreWithoutAskingAndMarksItRead) {
-  EXPECT_EQ(RunUntil(20000, [&](std::uint64_t now) {
-              if (Reached(now, 1000)) mail.Deliver(u"Büro", kAnna);
-            }),
+  EXPECT_EQ(RunUntil(20000,
+                     [&](std::uint64_t now) {
+                       if (Reached(now, 1000)) mail.Deliver(u"Büro", kAnna);
+                     }),
             0);
   EXPECT_EQ(Said(), std::vector<WString>{u"Neue Nachricht. Von Anna Beispiel. Betreff: Treffen "
                                          u"Bis morgen."})
       << "dialog and reading language alike: one voice, one piece";
   EXPECT_EQ(speech.begun[0].voice.name, "de+f3");
   ASSERT_EQ(audio.played.size(), 1u);
-  EXPECT_LE(audio.played[0].at - 1000, 1500u) << "first sound within 1.5 s of delivery, the look included";
+  EXPECT_LE(audio.played[0].at - 1000, 1500u)
+      << "first sound within 1.5 s of delivery, the look included";
   EXPECT_TRUE(mail.messages[0].read);
   EXPECT_EQ(audio.opened, std::vector<int>{kSpeechSampleRate}) << "opened at start-up";
   EXPECT_LE(longestStill, 2000u);
@@ -236,7 +241,8 @@ TEST_F(ReadingServiceTest, ReadingSwitchedOffMidMessageStopsTheSoundAtOnce) {
   std::uint64_t offAt = 0;
   RunUntil(30000, [&](std::uint64_t now) {
     if (Reached(now, 1000)) mail.Deliver(u"Büro", {u"Anna", u"", u"", body});
-    if (offAt == 0 && audio.played.size() == 4) SetSpeak(FlagReadOn.Set(kUnaskedAll, 0)), offAt = now;
+    if (offAt == 0 && audio.played.size() == 4)
+      SetSpeak(FlagReadOn.Set(kUnaskedAll, 0)), offAt = now;
   });
   ASSERT_EQ(audio.stops.size(), 1u);
   EXPECT_LE(audio.stops[0] - offAt, 500u);
@@ -249,7 +255,8 @@ TEST_F(ReadingServiceTest, QuitEventsStopTheSoundAtOnceAndEndTheService) {
     ServiceWorld fresh;
     std::uint64_t setAt = 0;
     fresh.clock.onSleep = [&](std::uint64_t now) {
-      if (fresh.Reached(now, 1000)) fresh.mail.Deliver(u"Büro", {u"Anna", u"", u"", WString(3000, u'x')});
+      if (fresh.Reached(now, 1000))
+        fresh.mail.Deliver(u"Büro", {u"Anna", u"", u"", WString(3000, u'x')});
       if (setAt == 0 && fresh.audio.played.size() == 2) fresh.Set(event), setAt = now;
     };
     EXPECT_EQ(fresh.service.Run(), 0);
@@ -261,7 +268,7 @@ TEST_F(ReadingServiceTest, QuitEventsStopTheSoundAtOnceAndEndTheService) {
 }
 
 TEST_F(ReadingServiceTest, HeartbeatGoesOnWhileASlowEngineRenders) {
-  speech.pollsPerRender = 400;  // 8 s per piece
+  speech.pollsPerRender = 400;                      // 8 s per piece
   SetSpeak(FlagDialogEnglish.Set(kUnaskedAll, 1));  // four pieces in two voices
   RunUntil(60000, [&](std::uint64_t now) {
     if (Reached(now, 1000)) mail.Deliver(u"Büro", kAnna);

@@ -35,8 +35,10 @@ TEST(RenderedSpeechTest, RefusesWhatIsNoSixteenBitMonoWavAndKeepsToTheFile) {
 }
 
 TEST(RenderedSpeechTest, GainScalesEverySample) {
-  const std::pair<double, std::vector<std::int16_t>> cases[] = {
-      {1.0, {32767, -32768, 3}}, {0.5, {16384, -16384, 2}}, {0.02, {655, -655, 0}}, {0.0, {0, 0, 0}}};
+  const std::pair<double, std::vector<std::int16_t>> cases[] = {{1.0, {32767, -32768, 3}},
+                                                                {0.5, {16384, -16384, 2}},
+                                                                {0.02, {655, -655, 0}},
+                                                                {0.0, {0, 0, 0}}};
   for (const auto& [gain, expected] : cases) {
     std::vector<std::int16_t> samples{32767, -32768, 3};
     ApplyGain(samples, gain);

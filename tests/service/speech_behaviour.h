@@ -43,7 +43,8 @@ TYPED_TEST_SUITE_P(SpeechBehaviourTest);
 
 TYPED_TEST_P(SpeechBehaviourTest, RendersTextIntoASixteenBitMonoWav) {
   ASSERT_TRUE(this->backend.SpeechRole().Available());
-  ASSERT_TRUE(this->backend.SpeechRole().Begin(u"Guten Tag, \"$(Anna)\" `x`.", {"de+f3", 175, 0, 50}));
+  ASSERT_TRUE(
+      this->backend.SpeechRole().Begin(u"Guten Tag, \"$(Anna)\" `x`.", {"de+f3", 175, 0, 50}));
   std::string wav;
   ASSERT_EQ(this->Rendered(wav), RenderState::kDone);
   const std::optional<Pcm> pcm = ReadWav(wav);

@@ -73,9 +73,9 @@ TEST_F(StoreInboxesTest, MarksAMessageReadAndNothingElse) {
 
 TEST_F(StoreInboxesTest, FailuresLoseNoStoreAndLeakNothing) {
   const std::vector<MessageRef> before = inboxes.Inboxes(u"Büro\t");
-  for (const char* operation : {"LogonEx", "GetMsgStoresTable", "OpenMsgStore", "GetReceiveFolder",
-                                "OpenEntry", "GetContentsTable", "QueryRows", "GetProps",
-                                "OpenProperty", "Read", "SetProps"}) {
+  for (const char* operation :
+       {"LogonEx", "GetMsgStoresTable", "OpenMsgStore", "GetReceiveFolder", "OpenEntry",
+        "GetContentsTable", "QueryRows", "GetProps", "OpenProperty", "Read", "SetProps"}) {
     messaging.faults.FailAlways(operation);
     inboxes.Inboxes(u"Büro\t");
     inboxes.Open(before[0]);

@@ -48,8 +48,8 @@ TEST(VoiceTableTest, EveryStepDownInSpeedIsSlowerBelowTheEnginesSlowestRate) {
 
 struct LevelCase {
   std::uint32_t half;
-  int pitch;     // the engine's, for the pitch half
-  double gain;   // for the same number as the volume half
+  int pitch;    // the engine's, for the pitch half
+  double gain;  // for the same number as the volume half
 };
 
 TEST(VoiceTableTest, PitchIsHalvedUpTo99AndVolumeBecomesAGain) {
@@ -64,9 +64,11 @@ TEST(VoiceTableTest, PitchIsHalvedUpTo99AndVolumeBecomesAGain) {
       {100, 99, 1.0},  // pitch 200: at most the engine's 99 | (volume half has 6 bits)
   };
   for (const LevelCase& c : cases) {
-    EXPECT_EQ(VoiceSettings(Speak(50, c.half, 50)).engine.pitch, c.pitch) << "pitch half " << c.half;
+    EXPECT_EQ(VoiceSettings(Speak(50, c.half, 50)).engine.pitch, c.pitch)
+        << "pitch half " << c.half;
     if (c.half < 64) {
-      EXPECT_DOUBLE_EQ(VoiceSettings(Speak(50, 50, c.half)).gain, c.gain) << "volume half " << c.half;
+      EXPECT_DOUBLE_EQ(VoiceSettings(Speak(50, 50, c.half)).gain, c.gain)
+          << "volume half " << c.half;
     }
   }
   EXPECT_EQ(VoiceSettings(Speak(50, 101, 50)).engine.pitch, 50) << "pitch 202 is out of range";
@@ -74,8 +76,8 @@ TEST(VoiceTableTest, PitchIsHalvedUpTo99AndVolumeBecomesAGain) {
 
 TEST(VoiceTableTest, UnknownLanguagesAreGerman) {
   const std::pair<std::uint32_t, int> cases[] = {
-      {0, 1}, {1, 1}, {2, 2}, {11, 11}, {12, 1}, {16, 1}, {17, 17}, {20, 20}, {21, 1}, {63, 1},
-      {10 * 64 + 11, 11}, {64 * 5, 1}};
+      {0, 1},   {1, 1},  {2, 2},  {11, 11},           {12, 1},    {16, 1}, {17, 17},
+      {20, 20}, {21, 1}, {63, 1}, {10 * 64 + 11, 11}, {64 * 5, 1}};
   for (const auto& [usedLang, language] : cases) {
     EXPECT_EQ(ReadingLanguage(usedLang), language) << "ValUsedLang " << usedLang;
   }
@@ -95,18 +97,18 @@ class VoiceNameTest : public ::testing::Test {
 
 TEST_F(VoiceNameTest, AVoiceFolderWithItsFileDecidesTheVoice) {
   const std::pair<WStringView, std::string_view> layout[] = {
-      {u"GER_W", "de+f3\n"},    {u"GER_M", "de+m3\n"},    {u"ENG_W", "en+f3"},
-      {u"FRA_W", "fr+f3"},      {u"SPA_W", "es+f3"},      {u"ITA_W", "it+f3"},
-      {u"GERENG_W", "de+f4"},   {u"FRAENG_W", "fr+f4"},   {u"SPAENG_W", "es+f4"},
+      {u"GER_W", "de+f3\n"},     {u"GER_M", "de+m3\n"},  {u"ENG_W", "en+f3"},
+      {u"FRA_W", "fr+f3"},       {u"SPA_W", "es+f3"},    {u"ITA_W", "it+f3"},
+      {u"GERENG_W", "de+f4"},    {u"FRAENG_W", "fr+f4"}, {u"SPAENG_W", "es+f4"},
       {u"ITAENG_W", "it+f4\r\n"}};
   for (const auto& [folder, content] : layout) PutVoice(folder, content);
 
   const std::tuple<int, bool, std::string> cases[] = {
-      {1, false, "de+f3"}, {1, true, "de+m3"},   {2, false, "en+f3"},  {2, true, "en+f3"},
-      {3, false, "fr+f3"}, {4, false, "es+f3"},  {5, false, "it+f3"},  {6, false, "nl+f3"},
-      {7, false, "pt+f3"}, {8, false, "sv+f3"},  {9, false, "ru+f3"},  {10, false, "pl+f3"},
+      {1, false, "de+f3"},   {1, true, "de+m3"},   {2, false, "en+f3"}, {2, true, "en+f3"},
+      {3, false, "fr+f3"},   {4, false, "es+f3"},  {5, false, "it+f3"}, {6, false, "nl+f3"},
+      {7, false, "pt+f3"},   {8, false, "sv+f3"},  {9, false, "ru+f3"}, {10, false, "pl+f3"},
       {11, false, "cmn+f3"}, {17, false, "de+f4"}, {17, true, "de+f4"}, {18, false, "fr+f4"},
-      {19, false, "es+f4"}, {20, false, "it+f4"}};
+      {19, false, "es+f4"},  {20, false, "it+f4"}};
   for (const auto& [language, male, name] : cases) {
     EXPECT_EQ(Name(language, male), name) << "language " << language << (male ? " male" : "");
   }
@@ -121,8 +123,12 @@ TEST_F(VoiceNameTest, WithoutItsVoiceFileALanguageSpeaksWithTheEnginesOwnVoice) 
 }
 
 TEST_F(VoiceNameTest, AFileThatIsNoVoiceIsPassedOver) {
-  const std::string_view notVoices[] = {"", "\n", std::string_view("\0\x01\xFF", 3),
-                                        "$(touch /tmp/x)", "de+f3 -w /tmp/x", "de;f3",
+  const std::string_view notVoices[] = {"",
+                                        "\n",
+                                        std::string_view("\0\x01\xFF", 3),
+                                        "$(touch /tmp/x)",
+                                        "de+f3 -w /tmp/x",
+                                        "de;f3",
                                         "abcdefghijklmnopqrstuvwxyzabcdefg"};
   for (std::string_view content : notVoices) {
     PutVoice(u"GER_M", content);

@@ -23,7 +23,8 @@ std::string WavOf(std::size_t sampleCount, int sampleRate, std::int16_t value) {
   PutLittle(wav, 16, 2);
   wav += "data";
   PutLittle(wav, dataBytes, 4);
-  for (std::size_t i = 0; i < sampleCount; ++i) PutLittle(wav, static_cast<std::uint16_t>(value), 2);
+  for (std::size_t i = 0; i < sampleCount; ++i)
+    PutLittle(wav, static_cast<std::uint16_t>(value), 2);
   return wav;
 }
 

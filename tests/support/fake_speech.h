@@ -26,16 +26,16 @@ class FakeSpeech final : public Speech {
   };
 
   bool available = true;
-  bool failing = false;     // every rendering fails
-  int pollsPerRender = 3;   // polls that still say kRendering
+  bool failing = false;    // every rendering fails
+  int pollsPerRender = 3;  // polls that still say kRendering
   std::vector<Rendering> begun;
 
   bool Available() override { return available; }
   // Like the device's engine, it takes only a plain voice name.
   bool Begin(WStringView text, const EngineVoice& voice) override {
-    const bool plain = !voice.name.empty() &&
-                       voice.name.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRS"
-                                                    "TUVWXYZ0123456789+-_") == std::string::npos;
+    const bool plain = !voice.name.empty() && voice.name.find_first_not_of(
+                                                  "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRS"
+                                                  "TUVWXYZ0123456789+-_") == std::string::npos;
     if (!available || !plain) return false;
     begun.push_back({WString(text), voice});
     pollsLeft_ = pollsPerRender;

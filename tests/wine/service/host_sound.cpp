@@ -66,9 +66,9 @@ HostRecording::HostRecording(std::string path) : path_(std::move(path)) {
       ">\\\"$1\\\" 2>/dev/null & echo $! >\\\"$1.pid\\\"; wait",
       {path_});
   // The monitor delivers silence as well: recording has begun once bytes arrive.
-  started_ = started_ && device::WaitUntil(
-                             [&] { return device::Content(HostPath(path_)).value_or("").size() > 0; },
-                             10000);
+  started_ = started_ &&
+             device::WaitUntil(
+                 [&] { return device::Content(HostPath(path_)).value_or("").size() > 0; }, 10000);
 }
 
 HostRecording::~HostRecording() { Stop(); }

@@ -41,7 +41,8 @@ void SetEvent(const char16_t* name) {
 }  // namespace
 
 DWORD WithVoice(DWORD speak, int speed, int pitch, int volume) {
-  return (speak & ~0x003F7FFFu) | DWORD(speed / 2) | DWORD(pitch / 2) << 8 | DWORD(volume / 2) << 16;
+  return (speak & ~0x003F7FFFu) | DWORD(speed / 2) | DWORD(pitch / 2) << 8 |
+         DWORD(volume / 2) << 16;
 }
 
 ReadingDevice::ReadingDevice(DWORD speak, DWORD usedLang) {
@@ -112,8 +113,8 @@ bool ReadingDevice::ServiceRunning() const { return service_ && service_->Runnin
 
 HostRecording& ReadingDevice::Record() {
   recording_.reset();
-  recording_ = std::make_unique<HostRecording>(std::string(LECTAVO_SERVICE_SCRATCH) +
-                                               "/heard-" + std::to_string(++recordings_) + ".raw");
+  recording_ = std::make_unique<HostRecording>(std::string(LECTAVO_SERVICE_SCRATCH) + "/heard-" +
+                                               std::to_string(++recordings_) + ".raw");
   return *recording_;
 }
 

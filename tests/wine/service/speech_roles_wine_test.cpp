@@ -21,7 +21,8 @@ struct Win32SpeechRoles {
   AudioOutput& AudioRole() { return audio; }
   ServiceEvents& EventsRole() { return events; }
   bool SetFromOutside(WStringView name) {
-    const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, std::wstring(name.begin(), name.end()).c_str());
+    const HANDLE event =
+        OpenEventW(EVENT_MODIFY_STATE, FALSE, std::wstring(name.begin(), name.end()).c_str());
     if (event == nullptr) return false;
     const bool set = SetEvent(event) != FALSE;
     CloseHandle(event);
