@@ -86,7 +86,8 @@ extern "C" __declspec(dllexport) int WINAPI
 
   const std::wstring script =
       L"espeak-ng -b 1 -v \\\"$1\\\" -s $2 -g $3 -p $4 -f \\\"$5\\\" -w \\\"$6.part\\\" "
-      L">/dev/null 2>&1 && mv \\\"$6.part\\\" \\\"$6\\\" || touch \\\"$6.failed\\\"";
+      L">/dev/null 2>&1 && mv \\\"$6.part\\\" \\\"$6\\\" || touch \\\"$6.failed\\\"; rm -f "
+      L"\\\"$5\\\" \\\"$6.part\\\"";
   std::wstring commandLine = L"/bin/sh -c \"" + script + L"\" sh " + Wide(voice) + L" " +
                              std::to_wstring(wordsPerMinute) + L" " + std::to_wstring(wordGap) +
                              L" " + std::to_wstring(pitch) + L" \"" + Wide(hostText) + L"\" \"" +
