@@ -5,7 +5,7 @@ WINDOWS := build/windows
 FUZZ := build/fuzz
 FUZZ_RUNS ?= 1000000
 
-.PHONY: deps native windows fuzzers build test run say bench fuzz
+.PHONY: deps native windows fuzzers build test run say mail bench fuzz
 
 deps:
 	@scripts/install-deps
@@ -42,6 +42,15 @@ say: deps
 	@scripts/quiet-build $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	  -DCMAKE_BUILD_TYPE=Release -Wno-dev
 	@scripts/say $(CMD)
+
+# Mail for the device of make run: make mail STORE=Büro FROM="Name <address>" SUBJECT=… BODY=…
+# The values go on unexpanded, so quotes and $ arrive as typed.
+mail: export LECTAVO_MAIL_STORE = $(value STORE)
+mail: export LECTAVO_MAIL_FROM = $(value FROM)
+mail: export LECTAVO_MAIL_SUBJECT = $(value SUBJECT)
+mail: export LECTAVO_MAIL_BODY = $(value BODY)
+mail: windows
+	@scripts/mail
 
 bench: build
 	@scripts/bench

@@ -1,11 +1,11 @@
 #include <windows.h>
+
 #include <mapix.h>
 
-#include <vector>
-
+#include "platform/win32/messaging_objects.h"
 #include "platform/win32/system_library.h"
-#include "platform/win32/win32_roles.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_roles.h"
 
 namespace lectavo {
 
@@ -14,71 +14,33 @@ struct Win32Messaging::Library {
   HMODULE module = nullptr;
   LPMAPILOGONEX logonEx = nullptr;
   void(WINAPI* freeProws)(LPSRowSet) = nullptr;
+  FreeBufferCall freeBuffer = nullptr;
 };
 
 namespace {
 
-// A row set as the page sees it, with the library's own row set that it was read from: that
-// one goes back to the library when the page frees the copy.
-struct LibraryRowSet final : RowSet {
-  LPSRowSet read = nullptr;
-};
-
-PropValue CopyValue(const SPropValue& value) {
-  PropValue copy{value.ulPropTag, {}, {}};
-  if (PROP_TYPE(value.ulPropTag) == PT_UNICODE && value.Value.lpszW != nullptr) {
-    const auto* text = reinterpret_cast<const WChar*>(value.Value.lpszW);
-    copy.text = text;
-  } else if (PROP_TYPE(value.ulPropTag) == PT_BINARY && value.Value.bin.lpb != nullptr) {
-    copy.binary.assign(value.Value.bin.lpb, value.Value.bin.lpb + value.Value.bin.cb);
-  }
-  return copy;
-}
-
-class LibraryTable final : public MessageStoreTable {
- public:
-  explicit LibraryTable(IMAPITable* table) : table_(table) {}
-
-  bool SetColumns(const std::vector<std::uint32_t>& tags, std::uint32_t flags) override {
-    // SPropTagArray: the count, then the tags.
-    std::vector<ULONG> columns{static_cast<ULONG>(tags.size())};
-    columns.insert(columns.end(), tags.begin(), tags.end());
-    return SUCCEEDED(table_->SetColumns(reinterpret_cast<LPSPropTagArray>(columns.data()), flags));
-  }
-
-  bool QueryRows(int rowCount, std::uint32_t flags, RowSet** rows) override {
-    LPSRowSet read = nullptr;
-    if (FAILED(table_->QueryRows(rowCount, flags, &read)) || read == nullptr) return false;
-    auto* set = new LibraryRowSet;
-    set->read = read;
-    for (ULONG row = 0; row < read->cRows; ++row) {
-      const SRow& values = read->aRow[row];
-      std::vector<PropValue>& copy = set->rows.emplace_back();
-      for (ULONG value = 0; values.lpProps != nullptr && value < values.cValues; ++value) {
-        copy.push_back(CopyValue(values.lpProps[value]));
-      }
-    }
-    *rows = set;
-    return true;
-  }
-
-  void Release() override {
-    table_->Release();
-    delete this;
-  }
-
- private:
-  IMAPITable* table_;
-};
-
 class LibrarySession final : public MessagingSession {
  public:
-  explicit LibrarySession(IMAPISession* session) : session_(session) {}
+  LibrarySession(IMAPISession* session, FreeBufferCall freeBuffer)
+      : session_(session), freeBuffer_(freeBuffer) {}
 
   bool GetMsgStoresTable(std::uint32_t flags, MessageStoreTable** table) override {
     IMAPITable* stores = nullptr;
     if (FAILED(session_->GetMsgStoresTable(flags, &stores)) || stores == nullptr) return false;
-    *table = new LibraryTable(stores);
+    *table = WrapTable(stores);
+    return true;
+  }
+
+  bool OpenMsgStore(Handle window, const EntryId& entryId, std::uint32_t flags,
+                    MessagingStore** store) override {
+    IMsgStore* opened = nullptr;
+    auto* id = reinterpret_cast<LPENTRYID>(const_cast<std::uint8_t*>(entryId.data()));
+    if (FAILED(session_->OpenMsgStore(window, static_cast<ULONG>(entryId.size()), id, nullptr,
+                                      flags, &opened)) ||
+        opened == nullptr) {
+      return false;
+    }
+    *store = WrapStore(opened, freeBuffer_);
     return true;
   }
 
@@ -89,7 +51,13 @@ class LibrarySession final : public MessagingSession {
 
  private:
   IMAPISession* session_;
+  FreeBufferCall freeBuffer_;
 };
+
+template <typename Call>
+Call Find(HMODULE module, const char* name) {
+  return reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
 
 }  // namespace
 
@@ -104,15 +72,14 @@ bool Win32Messaging::Bind() {
   if (library_->module != nullptr) return true;
   const HMODULE module = LoadSystemLibrary(kMessagingLibrary);
   if (module == nullptr) return false;
-  const auto logonEx = reinterpret_cast<LPMAPILOGONEX>(
-      reinterpret_cast<void*>(GetProcAddress(module, "MAPILogonEx")));
-  const auto freeProws = reinterpret_cast<void(WINAPI*)(LPSRowSet)>(
-      reinterpret_cast<void*>(GetProcAddress(module, "FreeProws")));
-  if (logonEx == nullptr || freeProws == nullptr) {
+  const Library found{module, Find<LPMAPILOGONEX>(module, "MAPILogonEx"),
+                      Find<void(WINAPI*)(LPSRowSet)>(module, "FreeProws"),
+                      Find<FreeBufferCall>(module, "MAPIFreeBuffer")};
+  if (found.logonEx == nullptr || found.freeProws == nullptr || found.freeBuffer == nullptr) {
     FreeLibrary(module);
     return false;
   }
-  *library_ = {module, logonEx, freeProws};
+  *library_ = found;
   return true;
 }
 
@@ -127,7 +94,7 @@ bool Win32Messaging::LogonEx(Handle window, const WChar* profile, const WChar* p
       opened == nullptr) {
     return false;
   }
-  *session = new LibrarySession(opened);
+  *session = new LibrarySession(opened, library_->freeBuffer);
   return true;
 }
 

@@ -60,6 +60,7 @@ class Win32Power final : public Power {
 class Win32Clock final : public Clock {
  public:
   void Sleep(std::uint32_t milliseconds) override;
+  std::uint64_t Milliseconds() override;
 };
 
 class Win32NamedEvents final : public NamedEvents {

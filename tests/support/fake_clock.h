@@ -21,6 +21,7 @@ class FakeClock final : public Clock {
     sleeps.push_back(milliseconds);
     if (onSleep) onSleep(now);
   }
+  std::uint64_t Milliseconds() override { return now; }
 };
 
 }  // namespace lectavo::fake

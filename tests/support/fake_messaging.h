@@ -1,10 +1,11 @@
-// A messaging system with a list of message stores: sessions and tables are counted while
-// they live, row sets while they are not freed, and every call is logged, so a test can prove
-// that each row set is freed and each object released exactly once. A table lists the stores
-// there were when it was made; a column a store lacks comes back as an error value.
+// A messaging system with a list of message stores, each with an inbox of messages: sessions,
+// tables, stores, folders, messages and streams are counted while they live, row sets while
+// they are not freed, and every call is logged, so a test can prove that each row set is
+// freed and each object released exactly once.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,19 +17,36 @@ namespace lectavo::fake {
 
 class FakeMessaging final : public Messaging {
  public:
-  struct Store {
-    WString displayName;
-    std::vector<std::uint8_t> entryId;
+  // A received message; a part left out is a property the message does not have.
+  struct Message {
+    std::optional<WString> senderName;
+    std::optional<WString> senderAddress;
+    std::optional<WString> subject;
+    WString body;
+    bool read = false;
+    std::string name = {};  // set by Deliver: what its entry id is made of
   };
 
-  // Operations: LogonEx, GetMsgStoresTable, SetColumns, QueryRows.
+  struct Store {
+    WString displayName;
+    EntryId entryId;
+    std::vector<Message> inbox = {};  // in arrival order
+  };
+
+  // Operations: LogonEx, GetMsgStoresTable, SetColumns, QueryRows, OpenMsgStore,
+  // GetReceiveFolder, OpenEntry, GetContentsTable, GetProps, SetProps, OpenProperty, Read.
   Faults faults;
   // Every call in order, e.g. "LogonEx 0 null null 0", "QueryRows 1 0", "FreeProws 1" (the
   // rows it held), "Release table".
   std::vector<std::string> log;
   std::vector<Store> stores;
 
-  // Sessions and tables not yet released, row sets not yet freed.
+  // A message arriving in the store's inbox, after those there.
+  void Deliver(std::size_t store, Message message);
+  // The message with this entry id in any store, null when it is gone.
+  Message* Find(const EntryId& entryId);
+
+  // Objects not yet released, row sets not yet freed.
   int LiveObjects() const { return static_cast<int>(live_.size()); }
   int UnfreedRowSets() const { return static_cast<int>(rowSets_.size()); }
 
@@ -36,13 +54,22 @@ class FakeMessaging final : public Messaging {
                MessagingSession** session) override;
   void FreeProws(RowSet* rows) override;
 
- private:
-  class Session;
-  class Table;
+  // For the fake's own objects.
+  void Made(const void* object) { live_.insert(object); }
   void Release(const void* object, const char* what);
+  RowSet* NewRowSet();
 
+ private:
   std::set<const void*> live_;
   std::set<const RowSet*> rowSets_;
+  int delivered_ = 0;
 };
+
+// Entry ids the fake hands out: the inbox's, and a message's from its name.
+EntryId FakeInboxId();
+EntryId FakeMessageId(const std::string& name);
+// The store's objects, made by the fake session.
+MessagingStore* NewFakeStore(FakeMessaging& owner, std::size_t store);
+MessagingTable* NewFakeTable(FakeMessaging& owner, std::vector<std::vector<PropValue>> rows);
 
 }  // namespace lectavo::fake

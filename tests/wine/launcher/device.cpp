@@ -31,8 +31,8 @@ std::vector<DWORD> StopByName(const wchar_t* exeName) {
   return found;
 }
 
-bool SetServiceEvent(const wchar_t* name) {
-  const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, name);
+bool SetServiceEvent(const char16_t* name) {
+  const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, reinterpret_cast<const wchar_t*>(name));
   if (event == nullptr) return false;
   const bool set = SetEvent(event) != 0;
   CloseHandle(event);

@@ -29,8 +29,8 @@ std::optional<DWORD> Alive();
 // terminated with exit code 0; the ids of the copies found.
 std::vector<DWORD> StopByName(const wchar_t* exeName);
 
-// Sets one of the service's events (standins/service/service_control.h); false when no
+// Sets one of the service's events (service/service_control.h); false when no
 // service owns it.
-bool SetServiceEvent(const wchar_t* name);
+bool SetServiceEvent(const char16_t* name);
 
 }  // namespace lectavo::device

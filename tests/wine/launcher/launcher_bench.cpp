@@ -2,7 +2,7 @@
 // and five polls, against the wall time. Run by `make bench`.
 #include <cstdio>
 
-#include "standins/service/service_control.h"
+#include "service/service_control.h"
 #include "tests/wine/launcher/device.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "standins/service/service_control.h"
+#include "service/service_control.h"
 #include "tests/wine/launcher/device.h"
 #include "tests/wine/support/ui_driver.h"
 

@@ -2,7 +2,7 @@
 // of asking it to end.
 #include <gtest/gtest.h>
 
-#include "standins/service/service_control.h"
+#include "service/service_control.h"
 #include "tests/wine/launcher/device.h"
 
 namespace lectavo {

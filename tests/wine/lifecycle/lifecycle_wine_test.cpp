@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,15 +31,34 @@ constexpr DWORD kReadOn = 1u << 27;
 constexpr DWORD kReadUnasked = 1u << 28;
 constexpr DWORD kAnswerOn = 1u << 23;
 
-// The files at the top of a folder, but a package's description and setup library.
+// The files at the top of a folder, but a package's description, setup library and voices
+// (the setup places those in their voice folders).
 std::vector<std::wstring> FilesIn(const std::wstring& folder) {
   std::vector<std::wstring> files;
   for (const std::wstring& name : Names(folder)) {
-    if (name.back() != L'\\' && name != L"Package.ini" && name != L"Lectavo_Setup.dll") {
+    if (name.back() != L'\\' && name != L"Package.ini" && name != L"Lectavo_Setup.dll" &&
+        !name.ends_with(L".pil")) {
       files.push_back(name);
     }
   }
   return files;
+}
+
+// The voice files the setup places from a package, "GER_W\svox.pil" for "GER_W.pil".
+std::vector<std::wstring> PlacedVoices(const std::wstring& package) {
+  std::vector<std::wstring> voices;
+  for (const std::wstring& name : Names(package)) {
+    if (name.ends_with(L".pil")) voices.push_back(name.substr(0, name.size() - 4) + L"\\svox.pil");
+  }
+  std::sort(voices.begin(), voices.end());
+  return voices;
+}
+
+// Where an installed file came from in its package.
+std::wstring Packaged(const std::wstring& installed) {
+  const std::wstring voice = L"\\svox.pil";
+  return installed.ends_with(voice) ? installed.substr(0, installed.size() - voice.size()) + L".pil"
+                                    : installed;
 }
 
 class LifecycleWineTest : public ::testing::TestWithParam<std::wstring> {
@@ -144,7 +164,7 @@ TEST_P(LifecycleWineTest, ReinstallThatCannotReplaceAProgramLeavesTheEarlierOneW
   EXPECT_EQ(Names(kProgramFolder), programs);
   EXPECT_EQ(FilesBelow(Folder()), installed);
   for (const std::wstring& file : installed) {
-    EXPECT_EQ(Content(Folder() + L"\\" + file), Content(packageA + L"\\" + file))
+    EXPECT_EQ(Content(Folder() + L"\\" + file), Content(packageA + L"\\" + Packaged(file)))
         << testing::PrintToString(file);
   }
   EXPECT_EQ(MessageBoxes(), 0);
@@ -165,7 +185,16 @@ TEST_P(LifecycleWineTest, UninstallWhileTheDeviceRunsStopsEverythingAndRemovesIt
   const bool moved = Given().empty();
   EXPECT_EQ(FilesIn(kProgramFolder), moved ? FilesIn(package) : std::vector<std::wstring>{})
       << "moved programs are the setup's to keep; installed ones go";
-  EXPECT_EQ(FilesBelow(kDefaultFolder), std::vector<std::wstring>{});
+  // The voices the setup placed are the setup's, as the moved programs are: they stay where
+  // they were placed, in the installation folder.
+  EXPECT_EQ(FilesBelow(kDefaultFolder), moved ? PlacedVoices(package) : std::vector<std::wstring>{});
+  if (!moved) {
+    std::vector<std::wstring> voices;
+    for (const std::wstring& file : FilesBelow(kProgramFolder)) {
+      if (file.ends_with(L"\\svox.pil")) voices.push_back(file);
+    }
+    EXPECT_EQ(voices, PlacedVoices(package));
+  }
   ASSERT_TRUE(today->TwoMoreRefreshQueries());
   EXPECT_EQ(CountProductProcesses(), 0);
   EXPECT_EQ(MessageBoxes(), 0);

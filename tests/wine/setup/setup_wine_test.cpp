@@ -118,12 +118,12 @@ class SetupWineTest : public ::testing::Test {
     return wine::InstallPackage(kTestPackage, folder);
   }
 
-  // The package's program files: its top-level files but the voice, the description and the
+  // The package's program files: its top-level files but the voices, the description and the
   // setup library.
   static std::vector<std::wstring> ProgramFiles() {
     std::vector<std::wstring> files;
     for (const std::wstring& name : Names(kTestPackage)) {
-      if (name.back() != L'\\' && name != L"GER_W.pil" && name != L"Package.ini" &&
+      if (name.back() != L'\\' && !name.ends_with(L".pil") && name != L"Package.ini" &&
           name != L"Lectavo_Setup.dll") {
         files.push_back(name);
       }
@@ -223,9 +223,8 @@ TEST_F(SetupWineTest, InstallOnTheStorageCardGivesTheDeviceItsLayout) {
   EXPECT_EQ(Names(kCard), folders) << "only folders stay on the card";
   for (const wchar_t* voice : kVoices) {
     const std::wstring folder = kCard + L"\\" + voice;
-    EXPECT_EQ(Names(folder), voice == std::wstring(L"GER_W")
-                                 ? std::vector<std::wstring>{L"svox.pil"}
-                                 : std::vector<std::wstring>{});
+    EXPECT_EQ(Names(folder), std::vector<std::wstring>{L"svox.pil"}) << "every voice is delivered";
+    EXPECT_EQ(Content(folder + L"\\svox.pil"), Content(kTestPackage + L"\\" + voice + L".pil"));
   }
   EXPECT_EQ(Content(kCard + L"\\GER_W\\svox.pil"), kVoice);
   for (const std::wstring& file : FilesBelow(kTestPackage + L"\\VoiceCommand")) {
@@ -299,8 +298,11 @@ TEST_F(SetupWineTest, UninstallStopsTheProgramsAndLeavesTheSettings) {
   EXPECT_FALSE(ReadValue(L"Init", L"Launch90"));
   EXPECT_FALSE(KeyExists(kAppKey));
   EXPECT_FALSE(Exists(L"\\Windows\\AppMgr\\ORBA-GMBH Lectavo.dll"));
-  EXPECT_EQ(FilesBelow(kCard), std::vector<std::wstring>{L"GER_W\\svox.pil"})
-      << "the installed prompts are removed; the voice the setup placed stays";
+  std::vector<std::wstring> placed;
+  for (const wchar_t* voice : kVoices) placed.push_back(std::wstring(voice) + L"\\svox.pil");
+  std::sort(placed.begin(), placed.end());
+  EXPECT_EQ(FilesBelow(kCard), placed)
+      << "the installed prompts are removed; the voices the setup placed stay";
   EXPECT_FALSE(Exists(kCard + L"\\VoiceCommand")) << "a folder the installation made and emptied";
   EXPECT_EQ(Names(kProgramFolder), ProgramFiles()) << "moved programs are the setup's to keep";
   // One to let go of the Today item before anything is removed, one after the removal.

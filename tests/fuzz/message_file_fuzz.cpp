@@ -1,0 +1,90 @@
+// The device's message-file reader over any bytes, with now and then a body of up to 1 MB:
+// every text read is whole (no zero character, surrogates paired), header names are plain,
+// the first header of a name is the one found, and whatever needed no replacement reads back
+// as exactly the bytes it came from.
+#include <cctype>
+#include <optional>
+#include <string>
+
+#include "standins/messaging/message_file.h"
+#include "tests/fuzz/fuzz_target.h"
+
+namespace {
+
+using fuzz::Check;
+
+std::string Encode(const std::u16string& text) {
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t point = text[i];
+    if (point >= 0xD800 && point <= 0xDBFF && i + 1 < text.size()) {
+      point = 0x10000 + ((point - 0xD800) << 10) + (text[++i] - 0xDC00);
+    }
+    if (point < 0x80) {
+      bytes += static_cast<char>(point);
+    } else if (point < 0x800) {
+      bytes += static_cast<char>(0xC0 | (point >> 6));
+      bytes += static_cast<char>(0x80 | (point & 0x3F));
+    } else if (point < 0x10000) {
+      bytes += static_cast<char>(0xE0 | (point >> 12));
+      bytes += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+      bytes += static_cast<char>(0x80 | (point & 0x3F));
+    } else {
+      bytes += static_cast<char>(0xF0 | (point >> 18));
+      bytes += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
+      bytes += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+      bytes += static_cast<char>(0x80 | (point & 0x3F));
+    }
+  }
+  return bytes;
+}
+
+void CheckWhole(const std::u16string& text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    Check(text[i] != u'\0');
+    if (text[i] >= 0xD800 && text[i] <= 0xDBFF) {
+      Check(i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF);
+      ++i;
+    } else {
+      Check(text[i] < 0xDC00 || text[i] > 0xDFFF);
+    }
+  }
+}
+
+bool Replaced(const std::u16string& text) { return text.find(u'\uFFFD') != std::u16string::npos; }
+
+}  // namespace
+
+void FuzzOne(FuzzedDataProvider& input) {
+  std::string bytes = input.ConsumeRandomLengthString(64 * 1024);
+  if (input.ConsumeIntegralInRange(0, 7) == 0) {  // now and then: a big body is slow
+    const auto length = input.ConsumeIntegralInRange<std::size_t>(0, 1024 * 1024);
+    bytes += std::string(length, static_cast<char>(input.ConsumeIntegral<std::uint8_t>()));
+  }
+  bytes += input.ConsumeRemainingBytesAsString();
+
+  const messaging::MessageFile file = messaging::ParseMessageFile(bytes);
+  CheckWhole(file.body);
+  if (!Replaced(file.body)) {
+    const std::string body = Encode(file.body);
+    Check(bytes.size() >= body.size() &&
+          bytes.compare(bytes.size() - body.size(), body.size(), body) == 0);
+  }
+  std::optional<std::u16string> firstSubject;
+  for (const messaging::MessageHeader& header : file.headers) {
+    Check(!header.name.empty() && header.name.find_first_of(":\n") == std::string::npos);
+    CheckWhole(header.value);
+    Check(header.value.find(u'\n') == std::u16string::npos);
+    Check(header.value.empty() || (header.value.front() != u' ' && header.value.front() != u'\t'));
+    std::string lower = header.name;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const bool subject = lower == "subject";
+    if (subject && !firstSubject) firstSubject = header.value;
+  }
+  Check(file.Find(messaging::kSubject) == firstSubject);
+
+  const std::u16string decoded = messaging::DecodeUtf8(bytes);
+  CheckWhole(decoded);
+  Check(decoded.size() <= bytes.size());
+  if (!Replaced(decoded)) Check(Encode(decoded) == bytes);
+}
