@@ -8,12 +8,11 @@ std::wstring HostPath(const std::string& unixPath) {
   return path;
 }
 
-std::wstring PackageFolder() { return HostPath(LECTAVO_BUILD_DIR "/package"); }
+// wine-run makes the build folder drive B:.
+std::wstring PackageFolder() { return L"B:\\package"; }
 
 std::wstring PackagePath(const std::wstring& file) { return PackageFolder() + L"\\" + file; }
 
-std::wstring BuildPath(const std::wstring& relative) {
-  return HostPath(LECTAVO_BUILD_DIR "/") + relative;
-}
+std::wstring BuildPath(const std::wstring& relative) { return L"B:\\" + relative; }
 
 }  // namespace lectavo::wine

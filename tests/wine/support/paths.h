@@ -8,7 +8,8 @@ namespace lectavo::wine {
 
 // A path of the host as Wine reaches it through drive Z:, with backslashes.
 std::wstring HostPath(const std::string& unixPath);
-// The build's package folder, and a file in it.
+// The build's package folder, and a file in it, on the build's own drive B: (short however
+// deep the build lies).
 std::wstring PackageFolder();
 std::wstring PackagePath(const std::wstring& file);
 // A path below the build folder.
