@@ -84,8 +84,10 @@ extern "C" __declspec(dllexport) int WINAPI
   const std::string hostWav = HostPath(wav);
   if (!Quotable(hostText) || !Quotable(hostWav)) return 1;
 
+  // espeak-ng cuts its file names at about 200 characters: it is given them from their folder.
   const std::wstring script =
-      L"espeak-ng -b 1 -v \\\"$1\\\" -s $2 -g $3 -p $4 -f \\\"$5\\\" -w \\\"$6.part\\\" "
+      L"cd \\\"${6%/*}\\\" && espeak-ng -b 1 -v \\\"$1\\\" -s $2 -g $3 -p $4 -f \\\"${5##*/}\\\" "
+      L"-w \\\"${6##*/}.part\\\" "
       L">/dev/null 2>&1 && mv \\\"$6.part\\\" \\\"$6\\\" || touch \\\"$6.failed\\\"; rm -f "
       L"\\\"$5\\\" \\\"$6.part\\\"";
   std::wstring commandLine = L"/bin/sh -c \"" + script + L"\" sh " + Wide(voice) + L" " +

@@ -103,7 +103,9 @@ Samples RenderNatively(const std::string& utf8Text, const std::string& voice, in
   const std::string text = Scratch("text");
   const std::string wav = Scratch("reference") + ".wav";
   device::Write(HostPath(text), utf8Text);
-  RunOnHost("espeak-ng -b 1 -v \\\"$1\\\" -s $2 -g $3 -p $4 -f \\\"$5\\\" -w \\\"$6\\\"",
+  // From the scratch folder: espeak-ng cuts its file names at about 200 characters.
+  RunOnHost("cd \\\"${6%/*}\\\" && espeak-ng -b 1 -v \\\"$1\\\" -s $2 -g $3 -p $4 "
+            "-f \\\"${5##*/}\\\" -w \\\"${6##*/}\\\"",
             {voice, std::to_string(wordsPerMinute), std::to_string(wordGap), std::to_string(pitch),
              text, wav});
   const std::optional<Samples> samples = WavSamples(device::Content(HostPath(wav)).value_or(""));
