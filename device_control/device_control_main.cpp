@@ -8,6 +8,7 @@
 //   lectavo-device tab TITLE INDEX             selects a tab of the window, as a click does
 //   lectavo-device wake-sound                  sets up the sound device (slow the first time)
 //   lectavo-device heard FILE                  how long a recording (.raw) or a WAV sounds
+//   lectavo-device listen RECORDING.raw LOG    what the device says from now on, into LOG
 #include <windows.h>
 // After windows.h, which they build on.
 #include <commctrl.h>
@@ -18,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "device_control/device_listen.h"
 #include "device_control/recorded_sound.h"
 
 namespace {
@@ -209,11 +211,12 @@ int wmain(int argc, wchar_t** argv) {
   if (args.size() == 3 && args[0] == L"tab") return SelectTab(args[1], _wtoi(argv[3]));
   if (args.size() == 1 && args[0] == L"wake-sound") return WakeSound();
   if (args.size() == 2 && args[0] == L"heard") return PrintHeard(args[1]);
+  if (args.size() == 3 && args[0] == L"listen") return ListenToDevice(args[1], args[2]);
   fputws(
       L"usage: lectavo-device wait-window TITLE SECONDS | tap CLASS | "
       L"screenshot TITLE FILE.bmp | close TITLE | wait-refresh SECONDS | signal EVENT | "
       L"tab TITLE INDEX | "
-      L"wake-sound | heard FILE\n",
+      L"wake-sound | heard FILE | listen RECORDING.raw LOG\n",
       stderr);
   return 2;
 }

@@ -49,6 +49,13 @@ std::optional<Samples> WavSamples(const std::string& bytes) {
   return std::nullopt;
 }
 
+double LevelDb(const std::int16_t* samples, std::size_t count) {
+  double energy = 0;
+  for (std::size_t i = 0; i < count; ++i) energy += double(samples[i]) * double(samples[i]);
+  const double rms = count > 0 ? std::sqrt(energy / double(count)) : 0;
+  return rms > 0 ? 20 * std::log10(rms / 32768.0) : -120;
+}
+
 Heard Listen(const Samples& samples) {
   Heard heard;
   const std::size_t window = std::max(1, samples.rate / 100);
@@ -56,12 +63,7 @@ Heard Listen(const Samples& samples) {
   std::size_t last = 0;
   bool any = false;
   for (std::size_t at = 0; at + window <= samples.values.size(); at += window) {
-    double energy = 0;
-    for (std::size_t i = at; i < at + window; ++i) {
-      energy += double(samples.values[i]) * double(samples.values[i]);
-    }
-    const double rms = std::sqrt(energy / double(window));
-    const double db = rms > 0 ? 20 * std::log10(rms / 32768.0) : -120;
+    const double db = LevelDb(&samples.values[at], window);
     heard.peakDb = std::max(heard.peakDb, db);
     if (db > kSoundingDb) {
       if (!any) first = at;

@@ -29,5 +29,7 @@ Samples RawSamples(const std::string& bytes, int rate);
 // The samples of a PCM WAV file of 16-bit mono; none for any other format.
 std::optional<Samples> WavSamples(const std::string& bytes);
 Heard Listen(const Samples& samples);
+// The level of a run of samples in dB below full scale (-120 for silence).
+double LevelDb(const std::int16_t* samples, std::size_t count);
 
 }  // namespace lectavo

@@ -8,15 +8,6 @@ namespace {
 
 constexpr double kWindowSeconds = 0.01;
 
-double WindowDb(const Samples& samples, std::size_t at, std::size_t length) {
-  double energy = 0;
-  for (std::size_t i = at; i < at + length; ++i) {
-    energy += double(samples.values[i]) * double(samples.values[i]);
-  }
-  const double rms = std::sqrt(energy / double(length));
-  return rms > 0 ? 20 * std::log10(rms / 32768.0) : -120;
-}
-
 std::vector<double> Envelope(const Samples& samples) {
   const auto window = static_cast<std::size_t>(samples.rate * kWindowSeconds);
   std::vector<double> envelope;
@@ -57,7 +48,7 @@ std::pair<std::size_t, std::size_t> SoundingSpan(const Samples& samples) {
   std::size_t first = samples.values.size();
   std::size_t last = 0;
   for (std::size_t at = 0; at + window <= samples.values.size(); at += window) {
-    if (WindowDb(samples, at, window) > kSoundingDb) {
+    if (LevelDb(&samples.values[at], window) > kSoundingDb) {
       first = std::min(first, at);
       last = at + window;
     }
@@ -85,7 +76,7 @@ double SoundEndsSeconds(const Samples& samples) {
 }
 
 double RmsDb(const Samples& samples) {
-  return samples.values.empty() ? -120 : WindowDb(samples, 0, samples.values.size());
+  return LevelDb(samples.values.data(), samples.values.size());
 }
 
 double MedianFundamental(const Samples& samples) {
@@ -96,7 +87,7 @@ double MedianFundamental(const Samples& samples) {
   std::vector<double> found;
   for (std::size_t at = 0; hop > 0 && at + frame + longestLag + 1 < samples.values.size();
        at += hop) {
-    if (WindowDb(samples, at, frame) < kSoundingDb + 10) continue;
+    if (LevelDb(&samples.values[at], frame) < kSoundingDb + 10) continue;
     const auto value = [&](std::size_t i) { return double(samples.values[at + i]); };
     double energy = 0;
     for (std::size_t i = 0; i < frame; ++i) energy += value(i) * value(i);

@@ -14,9 +14,9 @@ struct Phrases {
   const char16_t* cut;
 };
 
-constexpr Phrases kGerman{u"Neue Nachricht.", u"Neue Nachricht von",          u"Vorlesen?", u"Von",
-                          u"Betreff:",        u"Die Nachricht wurde gekürzt."};
-constexpr Phrases kEnglish{u"New message.", u"New message from", u"Read it?",
+constexpr Phrases kGerman{u"Neue Nachricht.", u"Neue Nachricht von", kReadItQuestion[0],
+                          u"Von",             u"Betreff:",           u"Die Nachricht wurde gekürzt."};
+constexpr Phrases kEnglish{u"New message.", u"New message from", kReadItQuestion[1],
                            u"From",         u"Subject:",         u"The message was cut."};
 
 const Phrases& PhrasesOf(std::uint32_t valSpeak) {

@@ -32,6 +32,10 @@ inline constexpr std::size_t kLongestPiece = 300;
 // Only this much of a body is read; then the service says that the message was cut.
 inline constexpr std::size_t kLongestBody = 10000;
 
+// The last words of the question, in German and in English: after them the service waits for
+// a yes or a no.
+inline constexpr const char16_t* kReadItQuestion[] = {u"Vorlesen?", u"Read it?"};
+
 // "Neue Nachricht von Anna Beispiel. Vorlesen?" and the like.
 std::vector<Utterance> Question(const MailMessage& message, std::uint32_t valSpeak);
 // What is read: "Neue Nachricht." first when nobody was asked, then the chosen parts.

@@ -31,14 +31,18 @@ bool Exists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool WriteUtf8(const std::wstring& path, const wchar_t* text) {
+std::string Utf8(const wchar_t* text) {
   const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (length <= 0) return false;
+  if (length <= 0) return {};
   std::string bytes(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), length, nullptr, nullptr);
   bytes.pop_back();  // the terminator
-  const HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  return bytes;
+}
+
+bool Write(const std::wstring& path, const std::string& bytes, DWORD disposition, DWORD access) {
+  const HANDLE file = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, disposition, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   const bool ok =
@@ -65,6 +69,20 @@ bool Quotable(const std::string& path) {
   return !path.empty() && path.find_first_of("\"\\`$\n") == std::string::npos;
 }
 
+// The engine notes each text it was given, a line "voice<TAB>text" in the temporary folder,
+// so that the device's owner can see what was said (make mail shows it).
+void NoteSaid(const std::wstring& voice, const wchar_t* text) {
+  wchar_t folder[MAX_PATH];
+  const DWORD length = GetTempPathW(MAX_PATH, folder);
+  if (length == 0 || length >= MAX_PATH) return;
+  std::wstring line = voice + L"\t" + text;
+  for (wchar_t& c : line) {
+    if (c == L'\n' || c == L'\r') c = L' ';
+  }
+  Write(std::wstring(folder, length) + L"ttsengine-said.txt", Utf8(line.c_str()) + "\n",
+        OPEN_ALWAYS, FILE_APPEND_DATA);
+}
+
 std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
 }  // namespace
@@ -79,7 +97,9 @@ extern "C" __declspec(dllexport) int WINAPI
   const std::wstring textFile = wav + L".txt";
   DeleteFileW(wav.c_str());
   DeleteFileW((wav + L".failed").c_str());
-  if (!WriteUtf8(textFile, text)) return 1;
+  const std::string textBytes = Utf8(text);
+  if (textBytes.empty() && *text != L'\0') return 1;
+  if (!Write(textFile, textBytes, CREATE_ALWAYS, GENERIC_WRITE)) return 1;
   const std::string hostText = HostPath(textFile);
   const std::string hostWav = HostPath(wav);
   if (!Quotable(hostText) || !Quotable(hostWav)) return 1;
@@ -104,6 +124,7 @@ extern "C" __declspec(dllexport) int WINAPI
   }
   if (shell.hProcess != nullptr) CloseHandle(shell.hProcess);
   if (shell.hThread != nullptr) CloseHandle(shell.hThread);
+  NoteSaid(Wide(voice), text);
   return 0;
 }
 

@@ -76,11 +76,16 @@ ReadingDevice::~ReadingDevice() {
 
 bool ReadingDevice::Start() {
   service_ = std::make_unique<device::StartedProcess>(PackagePath(L"Lectavo_Service.exe"));
-  if (!service_->Started()) return false;
+  return service_->Started() && Beating();
+}
+
+bool ReadingDevice::Beating() const {
   const auto alive = device::ReadDword(device::kSettingsKey, L"ValAlive");
   return device::WaitUntil(
       [&] { return device::ReadDword(device::kSettingsKey, L"ValAlive") != alive; }, 5000);
 }
+
+void ReadingDevice::RemoveSpeechEngine() { DeleteFileW(SpeechEngineInSystemFolder().c_str()); }
 
 void ReadingDevice::SetSpeak(DWORD speak) {
   device::WriteDword(device::kSettingsKey, L"ValSpeak", speak);

@@ -35,6 +35,8 @@ class ReadingDevice {
 
   // Starts the service and waits for its first heartbeats; false when it does not beat.
   bool Start();
+  // A device without speech: the engine's library is gone from the system folder.
+  void RemoveSpeechEngine();
   void SetSpeak(DWORD speak);
   void SetAccounts(const std::wstring& accounts);
   // A message into the store's inbox, as make mail delivers it.
@@ -47,6 +49,8 @@ class ReadingDevice {
   Samples HeardWithin(const std::string& body, double seconds);
   HostRecording& Record();
   bool ServiceRunning() const;
+  // Whether the service's heartbeat moves on within 5 s.
+  bool Beating() const;
 
  private:
   std::unique_ptr<device::StartedProcess> service_;

@@ -136,6 +136,15 @@ TEST(ReadingWineTest, NothingIsHeardWhenTheStoreIsNotChosenOrReadingIsOff) {
   EXPECT_TRUE(device.ServiceRunning());
 }
 
+TEST(ReadingWineTest, WithoutASpeechEngineNothingIsReadAndTheServiceKeepsBeating) {
+  ReadingDevice device(kBodyOnly);
+  device.RemoveSpeechEngine();
+  ASSERT_TRUE(device.Start());
+  EXPECT_EQ(SoundBeginsSeconds(device.HeardWithin(kBody, 3)), -1);
+  EXPECT_TRUE(device.Beating());
+  EXPECT_TRUE(device.ServiceRunning());
+}
+
 TEST(ReadingWineTest, AskingReadsOnlyAfterAYesAndANoIsSilence) {
   const DWORD asking = 0xE8323232;  // the install default
   ReadingDevice device(asking);
