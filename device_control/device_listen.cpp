@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -18,7 +19,37 @@ namespace {
 constexpr int kRate = 22050;
 constexpr std::size_t kShownBytes = 160;
 
-// What the device's speech engine notes it was given: a line "voice<TAB>text" each.
+// How long an answer may still come after a question was given to the engine: its 10 s, and
+// the time the question takes to be said.
+constexpr long long kQuestionOpenMilliseconds = 15000;
+
+// What the device's speech engine notes it was given: a line "time<TAB>voice<TAB>text" each.
+struct Noted {
+  long long milliseconds = 0;
+  std::string voice;
+  std::string text;
+};
+
+Noted Parse(const std::string& line) {
+  Noted noted;
+  const std::size_t first = line.find('\t');
+  const std::size_t second = first == std::string::npos ? first : line.find('\t', first + 1);
+  if (second == std::string::npos) {
+    noted.text = line;
+    return noted;
+  }
+  noted.milliseconds = atoll(line.substr(0, first).c_str());
+  noted.voice = line.substr(first + 1, second - first - 1);
+  noted.text = line.substr(second + 1);
+  return noted;
+}
+
+long long Now() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  return static_cast<long long>((ULONGLONG(now.dwHighDateTime) << 32 | now.dwLowDateTime) / 10000);
+}
+
 std::wstring SaidFile() {
   wchar_t folder[MAX_PATH];
   const DWORD length = GetTempPathW(MAX_PATH, folder);
@@ -39,10 +70,13 @@ std::string Appended(const std::wstring& path, long long& offset) {
   return bytes;
 }
 
-long long SizeOf(const std::wstring& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-  return static_cast<long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+// The last whole line of a text.
+std::string LastLine(const std::string& text) {
+  const std::size_t end = text.rfind('\n');
+  if (end == std::string::npos) return {};
+  const std::size_t start = text.rfind('\n', end == 0 ? 0 : end - 1);
+  return start == std::string::npos || start >= end ? text.substr(0, end)
+                                                     : text.substr(start + 1, end - start - 1);
 }
 
 // A long text is shown by its beginning, cut between characters.
@@ -80,7 +114,7 @@ int ListenToDevice(const std::wstring& recording, const std::wstring& logPath) {
     return 1;
   }
   const std::wstring saidFile = SaidFile();
-  long long said = SizeOf(saidFile);
+  long long said = 0;
   long long recorded = 0;
   std::string pendingSamples;
   std::string pendingLines;
@@ -90,6 +124,13 @@ int ListenToDevice(const std::wstring& recording, const std::wstring& logPath) {
     questions.emplace_back(ascii.begin(), ascii.end());
   }
   lectavo::Listening listening(kRate, questions);
+  const Noted last = Parse(LastLine(Appended(saidFile, said)));
+  if (listening.Asks(last.text) && Now() - last.milliseconds < kQuestionOpenMilliseconds) {
+    listening.QuestionOpen();
+    Say(log, "  the device was asking \"" + Shown(last.text) +
+                 "\" when listening began: new mail waits until that is answered (make say "
+                 "CMD=Ja or CMD=Nein) or its 10 s are up");
+  }
   for (;; Sleep(100)) {
     pendingSamples += Appended(recording, recorded);
     std::vector<std::int16_t> samples(pendingSamples.size() / 2);
@@ -99,12 +140,10 @@ int ListenToDevice(const std::wstring& recording, const std::wstring& logPath) {
 
     pendingLines += Appended(saidFile, said);
     for (std::size_t end; (end = pendingLines.find('\n')) != std::string::npos;) {
-      const std::string line = pendingLines.substr(0, end);
+      const Noted noted = Parse(pendingLines.substr(0, end));
       pendingLines.erase(0, end + 1);
-      const std::size_t tab = line.find('\t');
-      const std::string text = tab == std::string::npos ? line : line.substr(tab + 1);
-      listening.Given(text);
-      Say(log, "  said (" + line.substr(0, tab) + "): " + Shown(text));
+      listening.Given(noted.text);
+      Say(log, "  said (" + noted.voice + "): " + Shown(noted.text));
       if (listening.Asking()) {
         Say(log, "  asked: answer within 10 s with make say CMD=Ja or CMD=Nein (Yes, No)");
       }

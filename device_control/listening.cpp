@@ -16,23 +16,29 @@ void Listening::Hear(const std::int16_t* samples, std::size_t count) {
     if (db > kSoundingDb) {
       if (!first_) first_ = windows_ - 1;
       last_ = windows_;
+      quietFrom_ = windows_;
     }
   }
   partial_.erase(partial_.begin(), partial_.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 void Listening::Given(const std::string& text) {
-  question_ = std::any_of(questionEnds_.begin(), questionEnds_.end(), [&](const std::string& end) {
+  question_ = Asks(text);
+  quietFrom_ = windows_;
+}
+
+bool Listening::Asks(const std::string& text) const {
+  return std::any_of(questionEnds_.begin(), questionEnds_.end(), [&](const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
   });
 }
 
 std::optional<ListeningOver> Listening::Over() const {
+  const double quiet = Seconds(windows_ - quietFrom_);
   if (!first_) {
-    if (Seconds(windows_) >= kFirstSoundSeconds) return ListeningOver::kNothingHeard;
-    return std::nullopt;
+    const bool over = Seconds(windows_) >= firstSoundSeconds_ && quiet >= kFirstSoundSeconds;
+    return over ? std::optional(ListeningOver::kNothingHeard) : std::nullopt;
   }
-  const double quiet = Seconds(windows_ - last_);
   if (question_) {
     if (quiet >= kQuietAfterQuestionSeconds) return ListeningOver::kUnanswered;
   } else if (quiet >= kQuietAfterSoundSeconds) {

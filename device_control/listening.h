@@ -30,8 +30,13 @@ class Listening {
 
   // Samples that arrived at the recording's end.
   void Hear(const std::int16_t* samples, std::size_t count);
-  // A text the speech engine was given to say.
+  // A text the speech engine was given to say: its sound is due.
   void Given(const std::string& text);
+  // Whether the text asks something.
+  bool Asks(const std::string& text) const;
+  // A question asked before listening began is still open: its answer, or its time running
+  // out, comes before anything new is said.
+  void QuestionOpen() { firstSoundSeconds_ += kQuietAfterQuestionSeconds; }
   std::optional<ListeningOver> Over() const;
 
   // From the first to the last sounding window.
@@ -50,7 +55,10 @@ class Listening {
   std::uint64_t windows_ = 0;
   std::optional<std::uint64_t> first_;
   std::uint64_t last_ = 0;
+  // Where the present quiet began: the last sound, or a text given since, whose sound is due.
+  std::uint64_t quietFrom_ = 0;
   double peakDb_ = -120;
+  double firstSoundSeconds_ = kFirstSoundSeconds;
   bool question_ = false;
 };
 

@@ -69,13 +69,17 @@ bool Quotable(const std::string& path) {
   return !path.empty() && path.find_first_of("\"\\`$\n") == std::string::npos;
 }
 
-// The engine notes each text it was given, a line "voice<TAB>text" in the temporary folder,
-// so that the device's owner can see what was said (make mail shows it).
+// The engine notes each text it was given, a line "time<TAB>voice<TAB>text" in the temporary
+// folder (the time in milliseconds of the system clock), so that the device's owner can see
+// what was said and when (make mail shows it).
 void NoteSaid(const std::wstring& voice, const wchar_t* text) {
   wchar_t folder[MAX_PATH];
   const DWORD length = GetTempPathW(MAX_PATH, folder);
   if (length == 0 || length >= MAX_PATH) return;
-  std::wstring line = voice + L"\t" + text;
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  const ULONGLONG milliseconds = (ULONGLONG(now.dwHighDateTime) << 32 | now.dwLowDateTime) / 10000;
+  std::wstring line = std::to_wstring(milliseconds) + L"\t" + voice + L"\t" + text;
   for (wchar_t& c : line) {
     if (c == L'\n' || c == L'\r') c = L' ';
   }

@@ -43,6 +43,14 @@ TEST(ListeningTest, AQuestionKeepsListeningUntilItsTimeIsUp) {
   Feed(listening, 0.52, false);
   EXPECT_EQ(listening.Over(), ListeningOver::kUnanswered);
 
+  Listening nextQuestion(kRate, kQuestions);
+  nextQuestion.Given("Neue Nachricht von Anna. Vorlesen?");
+  Feed(nextQuestion, 1.0, true);
+  Feed(nextQuestion, 10.4, false);
+  nextQuestion.Given("Neue Nachricht von Bert. Vorlesen?");
+  Feed(nextQuestion, 0.5, false);
+  EXPECT_FALSE(nextQuestion.Over()) << "the next question is due";
+
   Listening answered(kRate, kQuestions);
   answered.Given("New message. Read it?");
   Feed(answered, 1.0, true);
@@ -54,13 +62,20 @@ TEST(ListeningTest, AQuestionKeepsListeningUntilItsTimeIsUp) {
       << "after the reading, 2 s are enough, though the message asks something";
 }
 
-TEST(ListeningTest, NoSoundAtAllEndsAfterFiveSeconds) {
+TEST(ListeningTest, NoSoundAtAllEndsAfterFiveSecondsOrOnceAnOpenQuestionIsOver) {
   Listening listening(kRate, kQuestions);
   Feed(listening, 4.9, false);
   EXPECT_FALSE(listening.Over());
   Feed(listening, 0.12, false);
   EXPECT_EQ(listening.Over(), ListeningOver::kNothingHeard);
   EXPECT_EQ(listening.SoundSeconds(), 0);
+
+  Listening afterAQuestion(kRate, kQuestions);
+  afterAQuestion.QuestionOpen();
+  Feed(afterAQuestion, 15.4, false);
+  EXPECT_FALSE(afterAQuestion.Over()) << "new mail waits for the open question";
+  Feed(afterAQuestion, 0.12, false);
+  EXPECT_EQ(afterAQuestion.Over(), ListeningOver::kNothingHeard);
 }
 
 }  // namespace
