@@ -120,7 +120,6 @@ std::string FormatMessageFile(const MessageFile& message) {
     for (char16_t& c : value) {
       if (c == u'\r' || c == u'\n') c = u' ';
     }
-    value.erase(0, value.find_first_not_of(u" \t"));
     bytes += header.name + ": " + EncodeUtf8(value) + "\n";
   }
   return bytes + "\n" + EncodeUtf8(message.body);
