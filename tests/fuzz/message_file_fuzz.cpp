@@ -15,32 +15,6 @@ namespace {
 
 using fuzz::Check;
 
-std::string Encode(const std::u16string& text) {
-  std::string bytes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t point = text[i];
-    if (point >= 0xD800 && point <= 0xDBFF && i + 1 < text.size()) {
-      point = 0x10000 + ((point - 0xD800) << 10) + (text[++i] - 0xDC00);
-    }
-    if (point < 0x80) {
-      bytes += static_cast<char>(point);
-    } else if (point < 0x800) {
-      bytes += static_cast<char>(0xC0 | (point >> 6));
-      bytes += static_cast<char>(0x80 | (point & 0x3F));
-    } else if (point < 0x10000) {
-      bytes += static_cast<char>(0xE0 | (point >> 12));
-      bytes += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-      bytes += static_cast<char>(0x80 | (point & 0x3F));
-    } else {
-      bytes += static_cast<char>(0xF0 | (point >> 18));
-      bytes += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
-      bytes += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-      bytes += static_cast<char>(0x80 | (point & 0x3F));
-    }
-  }
-  return bytes;
-}
-
 void CheckWhole(const std::u16string& text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     Check(text[i] != u'\0');
@@ -126,7 +100,7 @@ void FuzzOne(FuzzedDataProvider& input) {
   const messaging::MessageFile file = messaging::ParseMessageFile(bytes);
   CheckWhole(file.body);
   if (!Replaced(file.body)) {
-    const std::string body = Encode(file.body);
+    const std::string body = messaging::EncodeUtf8(file.body);
     Check(bytes.size() >= body.size() &&
           bytes.compare(bytes.size() - body.size(), body.size(), body) == 0);
   }
@@ -146,5 +120,5 @@ void FuzzOne(FuzzedDataProvider& input) {
   const std::u16string decoded = messaging::DecodeUtf8(bytes);
   CheckWhole(decoded);
   Check(decoded.size() <= bytes.size());
-  if (!Replaced(decoded)) Check(Encode(decoded) == bytes);
+  if (!Replaced(decoded)) Check(messaging::EncodeUtf8(decoded) == bytes);
 }
