@@ -20,9 +20,10 @@ AnswerPage::AnswerPage(SettingsRecord* record, TextSource*)
       answerOriginal_(GetCheckBox(kAnswerOriginalId)),
       address_(GetEdit(kAddressId)),
       answerTime_(GetComboBox(kAnswerTimeId)) {
-  OnCommand(kAnswerOnId, kBnClicked, &AnswerPage::OnClickedAnswerOn);
-  OnCommand(kAnswerNoteId, kBnClicked, &AnswerPage::OnClickedAnswerNote);
-  OnCommand(kAnswerOriginalId, kBnClicked, &AnswerPage::OnClickedAnswerOriginal);
+  OnCommand(kAnswerOnId, kBnClicked, [this] { StoreBox(answerOn_, FlagAnswerOn); });
+  OnCommand(kAnswerNoteId, kBnClicked, [this] { StoreBox(answerNote_, FlagAnswerNote); });
+  OnCommand(kAnswerOriginalId, kBnClicked,
+            [this] { StoreBox(answerOriginal_, FlagAnswerOriginal); });
   OnCommand(kAddressId, kEnChange, &AnswerPage::OnChangeAddress);
   OnCommand(kAnswerTimeId, kCbnSelChange, &AnswerPage::OnSelChangeAnswerTime);
 }

@@ -17,9 +17,7 @@ class AnswerPage final : public Dialog {
 
  private:
   bool OnInitDialog() override;
-  void OnClickedAnswerOn() { StoreBox(answerOn_, FlagAnswerOn); }
-  void OnClickedAnswerNote() { StoreBox(answerNote_, FlagAnswerNote); }
-  void OnClickedAnswerOriginal() { StoreBox(answerOriginal_, FlagAnswerOriginal); }
+  // The click handler of each check box.
   void StoreBox(const CheckBox& box, BitField bit);
   void OnChangeAddress();
   void OnSelChangeAnswerTime();

@@ -6,13 +6,13 @@
 #include "config/page_platform.h"
 #include "config/text_source.h"
 #include "framework/dialog.h"
+#include "settings/program_paths.h"
 #include "settings/settings_record.h"
 
 namespace lectavo {
 
 extern const DialogTemplate kAnswerTextPageTemplate;
 
-inline constexpr WChar kAnswerTextPath[] = u"\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT";
 // What the page reads of the file and what its field holds.
 inline constexpr int kAnswerTextLength = 2047;
 // The note the page shows and saves when its file cannot be read.

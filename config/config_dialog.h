@@ -13,8 +13,6 @@ namespace lectavo {
 
 extern const DialogTemplate kConfigDialogTemplate;
 
-inline constexpr WChar kDialogCaption[] = u"  Lectavo";
-
 class ConfigDialog final : public Dialog {
  public:
   // smallIcon: the window icon, loaded by the application.

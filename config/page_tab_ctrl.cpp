@@ -16,7 +16,7 @@
 namespace lectavo {
 namespace {
 
-constexpr int kFirstPage = 1;  // "Vorlesen" / "Read"
+constexpr int kFirstPage = kReadTab;  // the page the dialog opens on
 
 template <class Page>
 std::unique_ptr<Dialog> Make(SettingsRecord* record, TextSource* texts, const PagePlatform&) {
@@ -43,15 +43,20 @@ std::unique_ptr<Dialog> Make<AccountsPage>(SettingsRecord* record, TextSource* t
 
 // One row per tab, in tab order; a tab without a page yet shows none.
 struct PageEntry {
+  TabPosition tab;
   std::unique_ptr<Dialog> (*make)(SettingsRecord*, TextSource*, const PagePlatform&);
   const DialogTemplate* dialogTemplate;
 };
-const PageEntry kPages[kTabCount] = {
-    {Make<GeneralPage>, &kGeneralPageTemplate}, {Make<ReadPage>, &kReadPageTemplate},
-    {Make<AnswerPage>, &kAnswerPageTemplate},   {Make<AnswerTextPage>, &kAnswerTextPageTemplate},
-    {Make<SpeakPage>, &kSpeakPageTemplate},     {Make<AccountsPage>, &kAccountsPageTemplate},
-    {Make<AboutPage>, &kAboutPageTemplate},
+constexpr PageEntry kPages[] = {
+    {kGeneralTab, Make<GeneralPage>, &kGeneralPageTemplate},
+    {kReadTab, Make<ReadPage>, &kReadPageTemplate},
+    {kAnswerTab, Make<AnswerPage>, &kAnswerPageTemplate},
+    {kAnswerTextTab, Make<AnswerTextPage>, &kAnswerTextPageTemplate},
+    {kSpeakTab, Make<SpeakPage>, &kSpeakPageTemplate},
+    {kAccountsTab, Make<AccountsPage>, &kAccountsPageTemplate},
+    {kAboutTab, Make<AboutPage>, &kAboutPageTemplate},
 };
+static_assert(InTabOrder(kPages));
 
 }  // namespace
 

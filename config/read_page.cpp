@@ -17,11 +17,9 @@ ReadPage::ReadPage(SettingsRecord* record, TextSource*)
       record_(record),
       boxes_{GetCheckBox(kBoxes[0].id), GetCheckBox(kBoxes[1].id), GetCheckBox(kBoxes[2].id),
              GetCheckBox(kBoxes[3].id), GetCheckBox(kBoxes[4].id)} {
-  OnCommand(kBoxes[0].id, kBnClicked, &ReadPage::OnClicked<0>);
-  OnCommand(kBoxes[1].id, kBnClicked, &ReadPage::OnClicked<1>);
-  OnCommand(kBoxes[2].id, kBnClicked, &ReadPage::OnClicked<2>);
-  OnCommand(kBoxes[3].id, kBnClicked, &ReadPage::OnClicked<3>);
-  OnCommand(kBoxes[4].id, kBnClicked, &ReadPage::OnClicked<4>);
+  for (int i = 0; i < 5; ++i) {
+    OnCommand(kBoxes[i].id, kBnClicked, [this, i] { OnClicked(i); });
+  }
 }
 
 bool ReadPage::OnInitDialog() {
@@ -33,10 +31,9 @@ bool ReadPage::OnInitDialog() {
 }
 
 // The boxes are independent: a click changes its own bit and nothing else.
-template <int Index>
-void ReadPage::OnClicked() {
-  const int state = boxes_[Index].GetCheck();
-  record_->ValSpeak = kBoxes[Index].bit.Set(record_->ValSpeak, state == 1 ? 1 : 0);
+void ReadPage::OnClicked(int index) {
+  const int state = boxes_[index].GetCheck();
+  record_->ValSpeak = kBoxes[index].bit.Set(record_->ValSpeak, state == 1 ? 1 : 0);
 }
 
 }  // namespace lectavo

@@ -22,8 +22,8 @@ class ReadPage final : public Dialog {
   static const Box kBoxes[5];
 
   bool OnInitDialog() override;
-  template <int Index>
-  void OnClicked();
+  // The click handler of the box at this index of kBoxes.
+  void OnClicked(int index);
 
   SettingsRecord* record_;
   CheckBox boxes_[5];

@@ -25,9 +25,9 @@ SpeakPage::SpeakPage(SettingsRecord* record, TextSource* texts)
       volume_(GetEdit(kVolume.id)),
       language_(GetComboBox(kSpeechLanguageId)),
       maleVoice_(GetCheckBox(kMaleVoiceId)) {
-  OnCommand(kSpeed.id, kEnChange, &SpeakPage::OnChangeSpeed);
-  OnCommand(kPitch.id, kEnChange, &SpeakPage::OnChangePitch);
-  OnCommand(kVolume.id, kEnChange, &SpeakPage::OnChangeVolume);
+  OnCommand(kSpeed.id, kEnChange, [this] { StoreField(speed_, kSpeed); });
+  OnCommand(kPitch.id, kEnChange, [this] { StoreField(pitch_, kPitch); });
+  OnCommand(kVolume.id, kEnChange, [this] { StoreField(volume_, kVolume); });
   OnCommand(kSpeechLanguageId, kCbnSelChange, &SpeakPage::OnSelChangeLanguage);
   OnCommand(kMaleVoiceId, kBnClicked, &SpeakPage::OnClickedMaleVoice);
 }

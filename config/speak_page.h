@@ -25,9 +25,7 @@ class SpeakPage final : public Dialog {
   static const Field kVolume;
 
   bool OnInitDialog() override;
-  void OnChangeSpeed() { StoreField(speed_, kSpeed); }
-  void OnChangePitch() { StoreField(pitch_, kPitch); }
-  void OnChangeVolume() { StoreField(volume_, kVolume); }
+  // The change handler of each number field.
   void StoreField(const Edit& edit, const Field& field);
   void OnSelChangeLanguage();
   void OnClickedMaleVoice();

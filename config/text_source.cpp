@@ -9,14 +9,16 @@ namespace {
 
 // Stored as 8-bit text in the ANSI code page, as the device keeps its string tables.
 struct Caption {
+  TabPosition tab;
   const char* german;
   const char* english;
 };
-constexpr Caption kCaptions[kTabCount] = {
-    {"Allgemein", "General"}, {"Vorlesen", "Read"},
-    {"Antworten", "Answer"},  {"Antwort-Text", "Text for answer"},
-    {"Sprechen", "Speak"},    {"Konten", "Accounts"},
-    {"Info", "About"}};
+constexpr Caption kCaptions[] = {
+    {kGeneralTab, "Allgemein", "General"}, {kReadTab, "Vorlesen", "Read"},
+    {kAnswerTab, "Antworten", "Answer"},   {kAnswerTextTab, "Antwort-Text", "Text for answer"},
+    {kSpeakTab, "Sprechen", "Speak"},      {kAccountsTab, "Konten", "Accounts"},
+    {kAboutTab, "Info", "About"}};
+static_assert(InTabOrder(kCaptions));
 
 }  // namespace
 

@@ -3,12 +3,11 @@
 // returns its text in one shared buffer that the next call overwrites, so callers copy it at once.
 #pragma once
 
+#include "config/config_dialog_controls.h"
 #include "config/text_converter.h"
 #include "platform/types.h"
 
 namespace lectavo {
-
-inline constexpr int kTabCount = 7;
 
 class TextSource {
  public:

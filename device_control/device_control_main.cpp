@@ -9,6 +9,7 @@
 //   lectavo-device wake-sound                  sets up the sound device (slow the first time)
 //   lectavo-device heard FILE                  how long a recording (.raw) or a WAV sounds
 //   lectavo-device listen RECORDING.raw LOG    what the device says from now on, into LOG
+//   lectavo-device name WHAT                   a name the product states (device_names.h)
 #include <windows.h>
 // After windows.h, which they build on.
 #include <commctrl.h>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "device_control/device_listen.h"
+#include "device_control/device_names.h"
 #include "device_control/recorded_sound.h"
 
 namespace {
@@ -212,11 +214,16 @@ int wmain(int argc, wchar_t** argv) {
   if (args.size() == 1 && args[0] == L"wake-sound") return WakeSound();
   if (args.size() == 2 && args[0] == L"heard") return PrintHeard(args[1]);
   if (args.size() == 3 && args[0] == L"listen") return ListenToDevice(args[1], args[2]);
+  if (args.size() == 2 && args[0] == L"name") {
+    const auto name = lectavo::DeviceName(args[1]);
+    if (name) return wprintf(L"%ls\n", name->c_str()) > 0 ? 0 : 1;
+  }
   fputws(
       L"usage: lectavo-device wait-window TITLE SECONDS | tap CLASS | "
       L"screenshot TITLE FILE.bmp | close TITLE | wait-refresh SECONDS | signal EVENT | "
       L"tab TITLE INDEX | "
-      L"wake-sound | heard FILE | listen RECORDING.raw LOG\n",
+      L"wake-sound | heard FILE | listen RECORDING.raw LOG | "
+      L"name program-folder|config-dialog|accounts-tab|today-item\n",
       stderr);
   return 2;
 }

@@ -3,9 +3,11 @@
 // to the controls by id.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <utility>
 
 #include "framework/controls.h"
 #include "framework/dialog_template.h"
@@ -62,10 +64,16 @@ class Dialog {
   virtual void OnCancel() { EndDialog(kIdCancelButton); }
   virtual bool PreTranslateKey(int, bool, bool) { return false; }
 
-  // Message map entry: handler runs on notification code of control id.
+  // Message map entry: handler runs on notification code of control id. The handler is a
+  // method of the dialog, or any callable, such as a lambda that hands a shared method the
+  // control's index or field.
   template <class Derived>
   void OnCommand(int id, std::uint32_t code, void (Derived::*handler)()) {
-    map_[{id, code}] = [this, handler] { (static_cast<Derived*>(this)->*handler)(); };
+    OnCommand(id, code, [this, handler] { (static_cast<Derived*>(this)->*handler)(); });
+  }
+  template <std::invocable Handler>
+  void OnCommand(int id, std::uint32_t code, Handler handler) {
+    map_[{id, code}] = std::move(handler);
   }
 
   Edit GetEdit(int id) { return Edit(*this, id); }

@@ -10,12 +10,12 @@
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/user_interface.h"
+#include "settings/program_paths.h"
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
 
 namespace lectavo {
 
-inline constexpr WChar kServicePath[] = u"\\ORBA-GMBH\\Lectavo\\Lectavo_Service.exe";
 // The heartbeat value by which the service tells the launcher to stop watching for good.
 inline constexpr std::uint32_t kAliveEndOfWatching = 0x7FFFFFFF;
 inline constexpr std::uint32_t kPollIntervalMilliseconds = 17138;

@@ -3,14 +3,12 @@
 #pragma once
 
 #include "platform/files.h"
+#include "settings/program_paths.h"
 
 namespace lectavo {
 
-inline constexpr WStringView kProgramFolderParent = u"\\ORBA-GMBH";
-inline constexpr WStringView kProgramFolder = u"\\ORBA-GMBH\\Lectavo";
-
-// True when the installation folder begins with "\ORBA-GMBH" (its first ten characters,
-// letter case ignored): the files already lie in the program folder.
+// True when the installation folder begins with the program folder's parent (letter case
+// ignored): the files already lie in the program folder.
 bool IsProgramFolder(WStringView installationFolder);
 
 // Appended to a program file's name, as often as needed for a name no file bears, while the

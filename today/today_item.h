@@ -10,6 +10,7 @@
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/user_interface.h"
+#include "settings/program_paths.h"
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
 
@@ -21,8 +22,6 @@ inline constexpr int kIconReadingOff = 110;
 
 inline constexpr std::uint32_t kItemHeight = 30;
 
-inline constexpr WChar kMonitorPath[] = u"\\ORBA-GMBH\\Lectavo\\Lectavo_Monitor.exe";
-inline constexpr WChar kConfigPath[] = u"\\ORBA-GMBH\\Lectavo\\Lectavo_Config.exe";
 inline constexpr WChar kShellReadyEvent[] = u"SYSTEM/ShellAPIReady";
 // What a screen reader announces for the item, by the reading state.
 inline constexpr WChar kNameReadingOn[] = u"Lectavo: Vorlesen ein";

@@ -7,7 +7,6 @@
 namespace lectavo {
 namespace {
 
-constexpr int kAccountsTab = 5;
 constexpr WChar kGermanHint[] =
     u"Klicken Sie auf die entsprechende\nZeile, um ein Konto für die Sprach-\nausgabe aus- oder "
     u"abzuwählen.";

@@ -6,8 +6,6 @@
 namespace lectavo {
 namespace {
 
-constexpr int kAnswerTab = 2;
-
 TEST_F(ConfigTest, AnswerPageShowsTheInstallDefaults) {
   PutRecord();
   registry.PutDword(kSettingsKey, u"ValAnswerTime", kDefaultAnswerTime);

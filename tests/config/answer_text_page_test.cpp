@@ -8,9 +8,6 @@
 namespace lectavo {
 namespace {
 
-constexpr int kAnswerTextTab = 3;
-constexpr WChar kFolder[] = u"\\ORBA-GMBH\\Lectavo";
-
 const std::string kDefaultNote = kDefaultAnswerNote;
 
 // The install defaults and the program folder.
@@ -18,7 +15,7 @@ class AnswerTextHarness : public ConfigHarness {
  public:
   explicit AnswerTextHarness(std::uint32_t speak = kDefaultSpeak) {
     PutRecord(speak);
-    files.PutFolder(kFolder);
+    files.PutFolder(kProgramFolder);
   }
   std::optional<std::string> Note() const { return files.Content(kAnswerTextPath); }
   // Opens the page, lets the user act on it and saves with its button; the main dialog is
@@ -109,7 +106,7 @@ TEST_F(AnswerTextTest, UnsavedChangesAreLostOnATabSwitchAndOkDoesNotSaveTheNote)
   RunProgram([](HeadlessWindowSystem& user) {
     user.SelectTab(kAnswerTextTab);
     user.Type(kNoteFieldId, u" neu");
-    user.SelectTab(1);
+    user.SelectTab(kReadTab);
     user.SelectTab(kAnswerTextTab);
     EXPECT_EQ(user.Text(kNoteFieldId), u"alt");
     user.Type(kNoteFieldId, u" neu");

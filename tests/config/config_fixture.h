@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "config/config_dialog_controls.h"
 #include "tests/config/config_program.h"
 #include "tests/support/text.h"
 

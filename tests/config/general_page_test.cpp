@@ -20,7 +20,7 @@ TEST_F(ConfigTest, TypedWaitStartIsStoredAsReadByStringToInteger) {
     ConfigHarness t;
     t.PutRecord(kDefaultSpeak, 42);
     t.RunProgram([&c](HeadlessWindowSystem& user) {
-      user.SelectTab(0);
+      user.SelectTab(kGeneralTab);
       user.Erase(kWaitStartId);
       user.Type(kWaitStartId, c.typed);
       user.PressOk();
@@ -49,7 +49,7 @@ TEST_F(ConfigTest, StoredWaitStartIsShownWholeAndKept) {
     ConfigHarness t;
     t.PutRecord(kDefaultSpeak, c.stored);
     t.RunProgram([&c](HeadlessWindowSystem& user) {
-      user.SelectTab(0);
+      user.SelectTab(kGeneralTab);
       EXPECT_EQ(user.Text(kWaitStartId), c.shown);
       EXPECT_EQ(user.Selection(kDialogLanguageId), 0);
       EXPECT_EQ(user.Items(kDialogLanguageId), (std::vector<WString>{u"Deutsch", u"English"}));
@@ -62,7 +62,7 @@ TEST_F(ConfigTest, StoredWaitStartIsShownWholeAndKept) {
 TEST_F(ConfigTest, ChoosingALanguageSetsBit22AtOnce) {
   PutRecord(kDefaultSpeak | kEnglish);
   RunProgram([](HeadlessWindowSystem& user) {
-    user.SelectTab(0);
+    user.SelectTab(kGeneralTab);
     EXPECT_EQ(user.Selection(kDialogLanguageId), 1);
     EXPECT_EQ(user.Text(kWaitStartLabelId), u"Wait after restart (1..99 sec)");
     user.ChooseItem(kDialogLanguageId, 0);

@@ -53,15 +53,15 @@ TEST_F(ConfigTest, PageLiesOnTheTabControlsDisplayArea) {
 TEST_F(ConfigTest, PagesFollowTheLanguageChosenWhileCaptionsKeepTheStartUpOne) {
   PutRecord();
   RunProgram([](HeadlessWindowSystem& user) {
-    user.SelectTab(0);
+    user.SelectTab(kGeneralTab);
     user.ChooseItem(kDialogLanguageId, 1);
     EXPECT_EQ(user.Text(kWaitStartLabelId), u"Wartezeit n. Neustart (1..99s)")
         << "the open page keeps its texts";
-    user.SelectTab(1);
+    user.SelectTab(kReadTab);
     EXPECT_EQ(user.Text(kReadOnId), u" Activate reading");
     EXPECT_EQ(user.Text(kReadContentsId), u" Read contents");
-    EXPECT_EQ(user.TabCaptions()[1], u"Vorlesen");
-    user.SelectTab(0);
+    EXPECT_EQ(user.TabCaptions()[kReadTab], u"Vorlesen");
+    user.SelectTab(kGeneralTab);
     EXPECT_EQ(user.Text(kWaitStartLabelId), u"Wait after restart (1..99 sec)");
     EXPECT_EQ(user.Selection(kDialogLanguageId), 1);
   });
@@ -76,13 +76,14 @@ TEST_F(ConfigTest, EveryPageOpenedAfterALanguageChangeShowsTheNewLanguage) {
     const WChar* english;
   };
   const Case cases[] = {
-      {0, kWaitStartLabelId, u"Wartezeit n. Neustart (1..99s)", u"Wait after restart (1..99 sec)"},
-      {1, kReadSubjectId, u" Betreff vorlesen", u" Read subject"},
-      {2, kAnswerOriginalId, u" ursprüngl. Text beifügen", u" Enclosing original text"},
-      {3, kSaveNoteId, u"Antworttext speichern", u"Save text for answer"},
-      {3, kNoteLabelId, u"Antworttext:", u"Text for answer:"},
-      {4, kSpeechLanguageLabelId, u"Sprache", u" Standard language"},
-      {5, kAccountHintId,
+      {kGeneralTab, kWaitStartLabelId, u"Wartezeit n. Neustart (1..99s)",
+       u"Wait after restart (1..99 sec)"},
+      {kReadTab, kReadSubjectId, u" Betreff vorlesen", u" Read subject"},
+      {kAnswerTab, kAnswerOriginalId, u" ursprüngl. Text beifügen", u" Enclosing original text"},
+      {kAnswerTextTab, kSaveNoteId, u"Antworttext speichern", u"Save text for answer"},
+      {kAnswerTextTab, kNoteLabelId, u"Antworttext:", u"Text for answer:"},
+      {kSpeakTab, kSpeechLanguageLabelId, u"Sprache", u" Standard language"},
+      {kAccountsTab, kAccountHintId,
        u"Klicken Sie auf die entsprechende\nZeile, um ein Konto für die Sprach-\nausgabe aus- oder "
        u"abzuwählen.",
        u"Select or deselect the appropriate Outlook account for the speech output."},
@@ -96,9 +97,9 @@ TEST_F(ConfigTest, EveryPageOpenedAfterALanguageChangeShowsTheNewLanguage) {
       t.RunProgram([&c, toEnglish](HeadlessWindowSystem& user) {
         user.SelectTab(c.tab);
         EXPECT_EQ(user.Text(c.id), toEnglish ? c.german : c.english);
-        user.SelectTab(0);
+        user.SelectTab(kGeneralTab);
         user.ChooseItem(kDialogLanguageId, toEnglish ? 1 : 0);
-        user.SelectTab(6);
+        user.SelectTab(kAboutTab);
         user.SelectTab(c.tab);
         EXPECT_EQ(user.Text(c.id), toEnglish ? c.english : c.german);
       });
@@ -110,17 +111,17 @@ TEST_F(ConfigTest, SwitchingTabsKeepsEveryChangeAndShowsOnePageAtATime) {
   PutRecord();
   RunProgram([](HeadlessWindowSystem& user) {
     user.Click(kReadUnaskedId);
-    user.SelectTab(0);
+    user.SelectTab(kGeneralTab);
     EXPECT_EQ(user.Dialogs(), (std::vector<int>{102, 136}));
     user.Erase(kWaitStartId);
     user.Type(kWaitStartId, u"7");
-    user.SelectTab(6);
+    user.SelectTab(kAboutTab);
     EXPECT_EQ(user.Dialogs(), (std::vector<int>{102, 131}));
-    user.SelectTab(3);
+    user.SelectTab(kAnswerTextTab);
     EXPECT_EQ(user.Dialogs(), (std::vector<int>{102, 138}));
-    user.SelectTab(1);
+    user.SelectTab(kReadTab);
     EXPECT_EQ(user.Check(kReadUnaskedId), 1);
-    user.SelectTab(0);
+    user.SelectTab(kGeneralTab);
     EXPECT_EQ(user.Text(kWaitStartId), u"7");
     user.PressOk();
   });
@@ -129,13 +130,13 @@ TEST_F(ConfigTest, SwitchingTabsKeepsEveryChangeAndShowsOnePageAtATime) {
 }
 
 TEST_F(ConfigTest, OkWhileAnyPageIsShownStoresEveryChange) {
-  for (int lastTab : {0, 1, 2, 3, 4, 6}) {
+  for (int lastTab : {kGeneralTab, kReadTab, kAnswerTab, kAnswerTextTab, kSpeakTab, kAboutTab}) {
     SCOPED_TRACE(lastTab);
     ConfigHarness t;
     t.PutRecord();
     t.RunProgram([lastTab](HeadlessWindowSystem& user) {
       user.Click(kReadSenderId);
-      user.SelectTab(0);
+      user.SelectTab(kGeneralTab);
       user.ChooseItem(kDialogLanguageId, 1);
       user.SelectTab(lastTab);
       user.PressOk();
@@ -211,11 +212,11 @@ TEST_F(ConfigTest, PagesUseTheWholeDisplayArea) {
   PutRecord();
   RunProgram([](HeadlessWindowSystem& user) {
     EXPECT_EQ(user.ControlRect(1004).right, 126 * 2 + 120) << "widened";
-    user.SelectTab(0);
+    user.SelectTab(kGeneralTab);
     EXPECT_EQ(user.ControlRect(1008).left, 106 * 2 + 120) << "moved";
     EXPECT_EQ(user.ControlRect(1023).left, 30 * 2 + 60) << "centred";
     EXPECT_EQ(user.ControlRect(1024).right, 104 * 2) << "stays";
-    user.SelectTab(5);
+    user.SelectTab(kAccountsTab);
     EXPECT_EQ(user.ControlRect(kAccountListId).right, 384 - 8);
   });
 }

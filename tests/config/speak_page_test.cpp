@@ -7,7 +7,6 @@
 namespace lectavo {
 namespace {
 
-constexpr int kSpeakTab = 4;
 constexpr std::uint32_t kBit15 = 1u << 15;
 
 // ValSpeak with the three halves as given and every other bit of the install default.
@@ -130,12 +129,12 @@ TEST_F(ConfigTest, ReopenedSpeakPageShowsOddSpeedRoundedDown) {
     user.SelectTab(kSpeakTab);
     user.Erase(kSpeedId);
     user.Type(kSpeedId, u"1");
-    user.SelectTab(1);
+    user.SelectTab(kReadTab);
     user.SelectTab(kSpeakTab);
     EXPECT_EQ(user.Text(kSpeedId), u"100") << "1 is out of range: the default is stored";
     user.Erase(kSpeedId);
     user.Type(kSpeedId, u"155");
-    user.SelectTab(1);
+    user.SelectTab(kReadTab);
     user.SelectTab(kSpeakTab);
     EXPECT_EQ(user.Text(kSpeedId), u"154");
     user.PressOk();
@@ -151,7 +150,7 @@ TEST_F(ConfigTest, LanguageListOffersTheFifteenNamesOfTheStartUpLanguage) {
       u"Franz./Englisch", u"Spanisch/Englisch", u"Italienisch/Englisch"};
   PutRecord();
   RunProgram([&german](HeadlessWindowSystem& user) {
-    user.SelectTab(0);
+    user.SelectTab(kGeneralTab);
     user.ChooseItem(kDialogLanguageId, 1);  // English dialogs from now on
     user.SelectTab(kSpeakTab);
     EXPECT_EQ(user.Items(kSpeechLanguageId), german) << "names keep the start-up language";

@@ -66,7 +66,7 @@ TEST_F(ConfigTest, SaveFailureIsToldInTheLanguageChosenInThisRun) {
   PutRecord();
   registry.faults.FailWhen("SetValue", [](WStringView name) { return name == u"ValWaitStart"; });
   RunProgram([](HeadlessWindowSystem& user) {
-    user.SelectTab(0);
+    user.SelectTab(kGeneralTab);
     user.ChooseItem(kDialogLanguageId, 1);
     user.PressOk();
   });
@@ -93,7 +93,7 @@ TEST_F(ConfigTest, SecondStartRaisesTheRunningDialogAndTouchesNothing) {
     t.PutRecord();
     t.registry.log.clear();
     t.instance.heldElsewhere = {u"Lectavo_Config"};
-    t.instance.dialogs = {u"  Lectavo"};
+    t.instance.dialogs = {kDialogCaption};
     t.instance.raisesUntilShown = c.raisesUntilShown;
     t.RunProgram(nullptr);
     EXPECT_FALSE(t.dialogShown);

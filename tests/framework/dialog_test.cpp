@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "framework/headless/headless_window_system.h"
@@ -85,6 +86,31 @@ TEST(DialogTest, ChildDialogsAndTabControlEndWithTheirParent) {
   EXPECT_EQ(tabs.selections, (std::vector<int>{1, 0}));
   EXPECT_EQ(child.GetSafeHwnd(), kNoHandle);
   EXPECT_EQ(tabs.GetSafeHwnd(), kNoHandle);
+}
+
+// A map entry may bind any callable: one method serves several controls, each entry handing
+// it the index of its own control; a later entry for a control and code replaces the earlier.
+TEST(DialogTest, AMapEntryBindsACallableThatCarriesItsControlsIndex) {
+  class IndexedDialog final : public ProbeDialog {
+   public:
+    IndexedDialog() {
+      const int ids[] = {conformance::kBoxId, 14};
+      for (int i = 0; i < 2; ++i) OnCommand(ids[i], kBnClicked, [this, i] { Clicked(i); });
+      OnCommand(conformance::kEditId, kEnChange, [this] { calls.push_back("replaced"); });
+    }
+
+   private:
+    void Clicked(int index) { calls.push_back("clicked:" + std::to_string(index)); }
+  };
+  HeadlessWindowSystem windows;
+  IndexedDialog dialog;
+  windows.whileModal = [](HeadlessWindowSystem& user) {
+    user.Click(14);
+    user.Click(conformance::kBoxId);
+    user.Type(conformance::kEditId, u"a");
+  };
+  dialog.DoModal(windows);
+  EXPECT_EQ(dialog.calls, (std::vector<std::string>{"clicked:1", "clicked:0", "replaced"}));
 }
 
 }  // namespace

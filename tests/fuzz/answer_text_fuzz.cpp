@@ -19,7 +19,6 @@
 namespace lectavo {
 namespace {
 
-constexpr int kAnswerTextTab = 3;
 constexpr std::size_t kDefaultNoteLength = 238;
 // Every action's rule holds after a few of them as after many; more actions only make an
 // input cost more than it explores (four typings reach the field's limit).
@@ -55,7 +54,7 @@ class Session {
  public:
   explicit Session(FuzzedDataProvider& input) : input_(input) {
     program_.PutRecord();
-    program_.files.PutFolder(u"\\ORBA-GMBH\\Lectavo");
+    program_.files.PutFolder(kProgramFolder);
     if (input_.ConsumeBool()) {
       const auto length = input_.ConsumeIntegralInRange<std::size_t>(0, 3000);
       program_.files.PutFile(kAnswerTextPath, input_.ConsumeBytesAsString(length));
@@ -115,7 +114,7 @@ class Session {
   }
 
   void Reopen(HeadlessWindowSystem& user) {
-    user.SelectTab(1);
+    user.SelectTab(kReadTab);
     Open(user);
   }
 

@@ -20,7 +20,7 @@
 namespace lectavo {
 namespace {
 
-constexpr WChar kKey[] = u"SOFTWARE\\ORBA-GMBH\\Lectavo\\";
+constexpr WStringView kKey = kSettingsKey;
 constexpr std::uint32_t kEnd = kAliveEndOfWatching;
 
 constexpr WChar kStartFailedGerman[] =

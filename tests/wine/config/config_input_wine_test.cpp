@@ -6,6 +6,7 @@
 #include "settings/settings_record.h"
 #include "tests/wine/support/device.h"
 #include "tests/wine/support/paths.h"
+#include "tests/wine/support/product_names.h"
 #include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/ui_driver.h"
 #include "tests/wine/support/user_input.h"
@@ -14,6 +15,7 @@ namespace lectavo {
 namespace {
 
 using namespace lectavo::device;
+using device::kSettingsKey;
 using namespace lectavo::wine;
 
 constexpr DWORD kReadOn = 1u << 27;
@@ -28,7 +30,7 @@ class ConfigInputWineTest : public ::testing::Test {
 TEST_F(ConfigInputWineTest, TabMovesTheFocusAndSpaceOrAClickTicksTheFocusedBox) {
   ASSERT_TRUE(PutInstallRecord(kDefaultSpeak, L"C:\\Lectavo\\"));
   StartedProcess program(PackagePath(L"Lectavo_Config.exe"));
-  const HWND dialog = WaitForDialog(program.Id(), L"  Lectavo");
+  const HWND dialog = WaitForDialog(program.Id(), kConfigCaption);
   ASSERT_NE(dialog, nullptr);
   const HWND readOn = FindControl(dialog, 1000);
   const HWND unasked = FindControl(dialog, 1001);

@@ -11,10 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_store.h"
+#include "settings/program_paths.h"
 #include "tests/wine/support/device.h"
 #include "tests/wine/support/messaging_library.h"
 #include "tests/wine/support/paths.h"
+#include "tests/wine/support/product_names.h"
 #include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/ui_driver.h"
 #include "tests/wine/support/user_input.h"
@@ -25,16 +26,14 @@ using fake::kEnglish;
 
 class ConfigUserTest : public ::testing::Test {
  public:
-  static constexpr const wchar_t* kCaption = L"  Lectavo";
-  static constexpr const wchar_t* kKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
-  static constexpr const wchar_t* kNote = L"C:\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT";
+  static inline const wchar_t* const kCaption = wine::kConfigCaption;
+  static inline const wchar_t* const kNote = ApiChars(kAnswerTextPath);
   static constexpr int kTabs = 999;
 
   void SetUp() override {
     Clean();
     ASSERT_TRUE(device::InstallMessagingLibrary());
-    CreateDirectoryW(L"C:\\ORBA-GMBH", nullptr);
-    CreateDirectoryW(L"C:\\ORBA-GMBH\\Lectavo", nullptr);
+    wine::MakeProgramFolder();
   }
   void TearDown() override {
     if (dialog != nullptr) wine::Close(dialog);
@@ -42,7 +41,7 @@ class ConfigUserTest : public ::testing::Test {
     Clean();
   }
   static void Clean() {
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+    device::RemoveSettings();
     device::PutMessageStores({});
     DeleteFileW(kNote);
     RemoveDirectoryW(kNote);
@@ -57,10 +56,10 @@ class ConfigUserTest : public ::testing::Test {
   }
   static void PutStores(const std::vector<std::wstring>& names) { device::PutMessageStores(names); }
   static std::wstring Stored(const wchar_t* name) {
-    return device::ReadText(kKey, name).value_or(L"(none)");
+    return device::ReadText(device::kSettingsKey, name).value_or(L"(none)");
   }
   static DWORD Speak() {
-    const auto value = device::ReadValue(kKey, L"ValSpeak");
+    const auto value = device::ReadValue(device::kSettingsKey, L"ValSpeak");
     DWORD speak = 0;
     if (value && value->bytes.size() == sizeof speak) std::memcpy(&speak, value->bytes.data(), 4);
     return speak;
@@ -69,7 +68,8 @@ class ConfigUserTest : public ::testing::Test {
   static FILETIME LastWrite() {
     FILETIME written{};
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, device::kSettingsKey.c_str(), 0, KEY_READ, &key) ==
+        ERROR_SUCCESS) {
       RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                        nullptr, nullptr, &written);
       RegCloseKey(key);

@@ -17,6 +17,7 @@
 #include "tests/wine/support/device.h"
 #include "tests/wine/support/messaging_library.h"
 #include "tests/wine/support/paths.h"
+#include "tests/wine/support/product_names.h"
 #include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/ui_driver.h"
 #include "tests/wine/support/user_input.h"
@@ -25,9 +26,9 @@ namespace lectavo {
 namespace {
 
 using namespace lectavo::device;
+using device::kSettingsKey;
 using namespace lectavo::wine;
 
-const wchar_t* const kDialogCaption = L"  Lectavo";
 constexpr DWORD kReadOn = 1u << 27;
 using fake::kEnglish;
 
@@ -52,7 +53,7 @@ class ConfigWineTest : public ::testing::Test {
     PutMessageStores(stores);
     const HWND dialog = Start();
     if (dialog == nullptr) return nullptr;
-    SelectTab(FindControl(dialog, kTabControlId), 5);
+    SelectTab(FindControl(dialog, kTabControlId), kAccountsTab);
     return FindControl(dialog, kAccountListId);
   }
 
@@ -65,7 +66,7 @@ class ConfigWineTest : public ::testing::Test {
 
   // Lectavo_Config started from the package; its window with that caption once shown, nullptr
   // when none came.
-  HWND Start(const wchar_t* caption = kDialogCaption) {
+  HWND Start(const wchar_t* caption = kConfigCaption) {
     program = std::make_unique<StartedProcess>(PackagePath(L"Lectavo_Config.exe"));
     return WaitForDialog(program->Id(), caption);
   }
@@ -136,7 +137,7 @@ TEST_F(ConfigWineTest, EnglishRecordShowsEnglishCaptionsAndLabels) {
   EXPECT_EQ(Text(FindControl(dialog, kReadUnaskedId)), L" Read without demand");
   EXPECT_TRUE(TextDrawn(dialog, FindControl(dialog, kReadUnaskedId), L"lectavo_config_en.bmp"));
 
-  SelectTab(FindControl(dialog, kTabControlId), 6);
+  SelectTab(FindControl(dialog, kTabControlId), kAboutTab);
   const std::wstring version = L"Lectavo\n\nVersion  2.2.1";
   HWND about = nullptr;
   for (HWND window : Descendants(dialog)) {
@@ -174,7 +175,7 @@ TEST_F(ConfigWineTest, OkAndEnterStoreTheChangeAnyOtherCloseWritesNothing) {
     Click(FindControl(dialog, kReadOnId));
     EXPECT_EQ(CheckState(FindControl(dialog, kReadOnId)), BST_UNCHECKED);
     const HWND tab = FindControl(dialog, kTabControlId);
-    SelectTab(tab, 0);
+    SelectTab(tab, kGeneralTab);
     EXPECT_EQ(SelectedTab(tab), 0);
     ASSERT_NE(FindControl(dialog, kDialogLanguageId), nullptr) << "the General page is shown";
     const HWND wait = FindControl(dialog, kWaitStartId);
@@ -192,7 +193,7 @@ TEST_F(ConfigWineTest, WaitStartOfZeroIsShownAndStoredAsTen) {
   ASSERT_TRUE(WriteDword(kSettingsKey, L"ValWaitStart", 0));
   const HWND dialog = Start();
   ASSERT_NE(dialog, nullptr);
-  SelectTab(FindControl(dialog, kTabControlId), 0);
+  SelectTab(FindControl(dialog, kTabControlId), kGeneralTab);
   HWND wait = FindControl(dialog, kWaitStartId);
   ASSERT_NE(wait, nullptr);
   EXPECT_EQ(Text(wait), L"0");
@@ -288,7 +289,7 @@ TEST_F(ConfigWineTest, MissingEntriesShowTheirMessageAndNoDialog) {
     bool dialogShown = false;
     ASSERT_TRUE(WaitUntil(
         [&] {
-          dialogShown = dialogShown || WaitForDialog(program->Id(), kDialogCaption, 0) != nullptr;
+          dialogShown = dialogShown || WaitForDialog(program->Id(), kConfigCaption, 0) != nullptr;
           return !program->Running();
         },
         10000));

@@ -100,7 +100,7 @@ TEST_F(DialogKeysWineTest, KeysOnEveryPageDoWhatTheyPromiseAndTheDialogStaysOpen
       continue;
     }
     Confirm();
-    EXPECT_EQ(Stored(L"StrAccounts"), c.tab == 5 ? L"B\tC\t" : L"B\t");
+    EXPECT_EQ(Stored(L"StrAccounts"), c.tab == kAccountsTab ? L"B\tC\t" : L"B\t");
     DeleteFileW(kNote);
   }
 }
@@ -128,7 +128,7 @@ TEST_F(DialogKeysWineTest, EscapeClosesTheDialogWithoutStoringWhereverTheFocusIs
     Click(Item(1000));  // a change that Escape must not store
     ASSERT_EQ(CheckState(Item(1000)), BST_UNCHECKED);
     SelectTab(Tabs(), c.tab);
-    if (c.tab == 3) TypeNote(L"neu");
+    if (c.tab == kAnswerTextTab) TypeNote(L"neu");
     HWND control = c.focusId == kTabs ? Tabs() : Item(c.focusId);
     ASSERT_TRUE(Focus(control));
     PressKey(control, VK_ESCAPE);

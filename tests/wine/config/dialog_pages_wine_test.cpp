@@ -46,7 +46,7 @@ TEST_F(DialogPagesWineTest, EveryPageShowsItsEnglishTexts) {
 TEST_F(DialogPagesWineTest, EveryPageFillsTheWidthOfTheDialog) {
   PutRecord();
   Open();
-  for (int tab = 0; tab < 7; ++tab) {
+  for (int tab = 0; tab < kTabCount; ++tab) {
     SCOPED_TRACE(tab);
     SelectTab(Tabs(), tab);
     HWND page = Page();
@@ -59,7 +59,7 @@ TEST_F(DialogPagesWineTest, EveryPageFillsTheWidthOfTheDialog) {
       GetWindowRect(child, &r);
       MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
       right = std::max<int>(right, r.right);
-      if (tab == 6) {
+      if (tab == kAboutTab) {
         EXPECT_NEAR(r.left + r.right, area.right, 4) << "centred";
       }
     }

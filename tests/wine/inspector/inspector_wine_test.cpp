@@ -7,6 +7,7 @@
 
 #include "platform/win32/win32_roles.h"
 #include "settings/settings_store.h"
+#include "tests/wine/support/settings_record.h"
 
 namespace lectavo {
 namespace {
@@ -54,7 +55,7 @@ ToolRun RunTool(const std::wstring& arguments) {
 class InspectorWineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+    device::RemoveSettings();
     SettingsRecord record;
     record.ValSpeak = kDefaultSpeak;
     record.ValUsedLang = 651;
@@ -65,7 +66,7 @@ class InspectorWineTest : public ::testing::Test {
     ASSERT_EQ(store.SaveSettings(record), 0);
     ASSERT_EQ(store.SaveLangPath(record), 0);
   }
-  void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH"); }
+  void TearDown() override { device::RemoveSettings(); }
 
   Registry& registry = SystemRegistry();
   SettingsStore store{registry};

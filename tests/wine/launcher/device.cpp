@@ -6,8 +6,7 @@
 namespace lectavo::device {
 
 bool Install(const wchar_t* name) {
-  CreateDirectoryW(L"C:\\ORBA-GMBH", nullptr);
-  CreateDirectoryW(wine::kProgramFolder.c_str(), nullptr);
+  wine::MakeProgramFolder();
   return CopyFileW(wine::PackagePath(name).c_str(), wine::ProgramFile(name).c_str(), FALSE) != 0;
 }
 

@@ -92,7 +92,8 @@ class LifecycleWineTest : public ::testing::TestWithParam<std::wstring> {
       EXPECT_EQ(MarkerOf(kProgramFolder + L"\\" + name), marker) << testing::PrintToString(name);
     }
     const std::wstring loaded = LoadedTodayLibrary(today->Id());
-    EXPECT_EQ(lstrcmpiW(loaded.c_str(), L"C:\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll"), 0)
+    EXPECT_EQ(lstrcmpiW(loaded.c_str(), (L"C:" + kProgramFolder + L"\\Lectavo_Today.dll").c_str()),
+              0)
         << testing::PrintToString(loaded);
   }
 
@@ -236,7 +237,7 @@ TEST_F(LifecycleFaultsWineTest, UndoneReinstallKeepsTheSettingsAndNamesTheFileIn
   std::string said;
   EXPECT_EQ(Install(MakePackage('A'), L"", &said), 1) << said;
   CloseHandle(held);
-  EXPECT_NE(said.find("Lectavo_Setup: \\ORBA-GMBH\\Lectavo\\Lectavo_VC_AntwortEin.exe"),
+  EXPECT_NE(said.find("Lectavo_Setup: " LECTAVO_PROGRAM_FOLDER "\\Lectavo_VC_AntwortEin.exe"),
             std::string::npos)
       << said;
   EXPECT_EQ(LangPath(), kProgramFolder + L"\\");

@@ -94,12 +94,12 @@ void Forget() {
                                    PackageFolder('B')}) {
     RemoveTree(tree);
   }
-  RemoveDirectoryW(L"\\ORBA-GMBH");
+  wine::RemoveProgramFolderParent();
   for (const wchar_t* file : {L".dll", L".dat"}) {
     DeleteFileW((L"\\Windows\\AppMgr\\" + kPackageName + file).c_str());
   }
   RemoveTree(L"\\Windows\\AppMgr\\" + kPackageName + L".old");
-  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+  device::RemoveSettings();
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Today\\Items");
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, (L"SOFTWARE\\Apps\\" + kPackageName).c_str());
   RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Init", L"Launch90");

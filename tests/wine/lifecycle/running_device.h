@@ -10,13 +10,15 @@
 #include <vector>
 
 #include "tests/wine/support/device.h"
+#include "tests/wine/support/paths.h"
+#include "tests/wine/support/settings_record.h"
 
 namespace lectavo::lifecycle {
 
 inline const std::wstring kPackageName = L"ORBA-GMBH Lectavo";
 inline const std::wstring kDefaultFolder = L"\\Program Files\\Lectavo";
-inline const std::wstring kProgramFolder = L"\\ORBA-GMBH\\Lectavo";
-inline const std::wstring kSettingsKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
+using device::kSettingsKey;
+using wine::kProgramFolder;
 inline const wchar_t* const kProductPrograms[] = {L"Lectavo_Config.exe", L"Lectavo_Monitor.exe",
                                                   L"Lectavo_Start.exe", L"Lectavo_Service.exe",
                                                   L"Lectavo_VC_AntwortAus.exe"};

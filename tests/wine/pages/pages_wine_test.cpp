@@ -11,9 +11,11 @@
 #include "config/answer_text_page_controls.h"
 #include "config/config_dialog_controls.h"
 #include "config/speak_page_controls.h"
+#include "settings/program_paths.h"
 #include "settings/settings_record.h"
 #include "tests/wine/support/device.h"
 #include "tests/wine/support/paths.h"
+#include "tests/wine/support/product_names.h"
 #include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/ui_driver.h"
 
@@ -21,14 +23,10 @@ namespace lectavo {
 namespace {
 
 using namespace lectavo::device;
+using device::kSettingsKey;
 using namespace lectavo::wine;
 
-const wchar_t* const kDialogCaption = L"  Lectavo";
-const wchar_t* const kNoteFolder = L"C:\\ORBA-GMBH\\Lectavo";
-const wchar_t* const kNote = L"C:\\ORBA-GMBH\\Lectavo\\LectavoAnswer.TXT";
-constexpr int kAnswerTab = 2;
-constexpr int kAnswerTextTab = 3;
-constexpr int kSpeakTab = 4;
+const wchar_t* const kNote = ApiChars(kAnswerTextPath);
 using fake::kEnglish;
 
 // A text as Windows-1252 bytes, as the note is saved.
@@ -45,8 +43,7 @@ class PagesWineTest : public ::testing::Test {
  protected:
   void SetUp() override {
     RemoveSettings();
-    CreateDirectoryW(L"C:\\ORBA-GMBH", nullptr);
-    CreateDirectoryW(kNoteFolder, nullptr);
+    MakeProgramFolder();
     DeleteFileW(kNote);
     RemoveDirectoryW(kNote);
   }
@@ -69,7 +66,7 @@ class PagesWineTest : public ::testing::Test {
   // Shows the page of this tab once the program's dialog is there; nullptr when it did not
   // come. A loaded machine can take long over the first window of a run.
   HWND OpenPage(StartedProcess& program, int tab) {
-    HWND dialog = WaitForDialog(program.Id(), kDialogCaption, 30000);
+    HWND dialog = WaitForDialog(program.Id(), kConfigCaption, 30000);
     if (dialog == nullptr) return nullptr;
     SelectTab(FindControl(dialog, kTabControlId), tab);
     return dialog;
@@ -148,7 +145,7 @@ TEST_F(PagesWineTest, SaveButtonWritesTheNoteWithCrLfAndClosesNothing) {
   Type(note, L"Zeile 1\rZeile 2");
   Click(save);
   EXPECT_EQ(NoteBytes(), "Zeile 1\r\nZeile 2");
-  ASSERT_EQ(WaitForDialog(program.Id(), kDialogCaption, 0), dialog) << "the dialog stays open";
+  ASSERT_EQ(WaitForDialog(program.Id(), kConfigCaption, 0), dialog) << "the dialog stays open";
 
   // Leaving without OK keeps the saved note and stores no setting.
   Close(dialog);

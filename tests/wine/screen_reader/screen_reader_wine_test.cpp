@@ -90,7 +90,7 @@ TEST_F(ScreenReaderWineTest, EveryPageIsReachedByTabAndEachFieldAnnouncesItsLabe
     Open();
     ScreenReader reader(program->Id(), EVENT_OBJECT_FOCUS);
     ASSERT_TRUE(reader.Listening());
-    for (int tab = 0; tab < 7; ++tab) {
+    for (int tab = 0; tab < kTabCount; ++tab) {
       SCOPED_TRACE(testing::Message() << (language != 0 ? "English" : "German") << ", tab " << tab);
       SelectTab(Tabs(), tab);
       const HWND page = Page();
@@ -177,8 +177,8 @@ class TodayScreenReaderWineTest : public ::testing::Test {
 TEST_F(TodayScreenReaderWineTest, ItemIsNamedByTheReadingStateAndTellsItsChange) {
   wchar_t title[32] = {};
   EXPECT_GT(GetWindowTextW(item, title, 32), 0);
-  EXPECT_STREQ(title, L"Lectavo Service");
-  EXPECT_EQ(Text(item), L"Lectavo Service") << "the window tells its title when asked";
+  EXPECT_STREQ(title, kItemClass);
+  EXPECT_EQ(Text(item), kItemClass) << "the window tells its title when asked";
 
   IAccessible* accessible = nullptr;
   ASSERT_EQ(

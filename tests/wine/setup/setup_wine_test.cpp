@@ -17,6 +17,7 @@ namespace lectavo {
 namespace {
 
 using namespace device;
+using device::kSettingsKey;
 using wine::kProgramFolder;
 
 const std::wstring kTestPackage = L"\\LectavoTestPackage";
@@ -101,13 +102,14 @@ class SetupWineTest : public ::testing::Test {
 
   static void Clean() {
     EndStartedPrograms();
-    for (const wchar_t* tree : {L"\\Storage Card", L"\\ORBA-GMBH", L"\\Program Files\\Lectavo",
-                                L"\\LectavoTestPackage"}) {
+    for (const wchar_t* tree :
+         {L"\\Storage Card", L"\\Program Files\\Lectavo", L"\\LectavoTestPackage"}) {
       RemoveTree(tree);
     }
+    RemoveTree(ToApi(kProgramFolderParent));
     DeleteFileW(L"\\Windows\\AppMgr\\ORBA-GMBH Lectavo.dll");
     DeleteFileW(L"\\Windows\\AppMgr\\ORBA-GMBH Lectavo.dat");
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+    RemoveSettings();
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, kTodayItemKey.c_str());
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, kAppKey.c_str());
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Init", L"Launch90");
@@ -205,13 +207,13 @@ TEST_F(SetupWineTest, InstallOnTheStorageCardGivesTheDeviceItsLayout) {
                                         {L"ValUsedLang", Dword(1)},
                                         {L"ValWaitStart", Dword(10)}}));
   EXPECT_EQ(ValuesOf(kTodayItemKey), (std::vector<std::pair<std::wstring, Value>>{
-                                         {L"DLL", Text(L"\\ORBA-GMBH\\Lectavo\\Lectavo_Today.dll")},
+                                         {L"DLL", Text(wine::ProgramFile(L"Lectavo_Today.dll"))},
                                          {L"Enabled", Dword(1)},
                                          {L"Flags", Dword(0)},
                                          {L"Options", Dword(0)},
                                          {L"Order", Dword(10)},
                                          {L"Type", Dword(4)}}));
-  EXPECT_EQ(ReadText(L"Init", L"Launch90"), L"\\ORBA-GMBH\\Lectavo\\Lectavo_Start.exe");
+  EXPECT_EQ(ReadText(L"Init", L"Launch90"), wine::ProgramFile(L"Lectavo_Start.exe"));
   EXPECT_EQ(ReadText(kAppKey, L"InstallDir"), kCard);
 
   std::vector<std::wstring> folders;
@@ -268,8 +270,8 @@ TEST_F(SetupWineTest, InstallElsewhereRelocatesOnlyOutsideTheProgramFolder) {
     std::wstring given;
     std::wstring folder;
   };
-  for (const Case& c : {Case{L"\\ORBA-GMBH\\Lectavo", L"\\ORBA-GMBH\\Lectavo"},
-                        Case{L"", L"\\Program Files\\Lectavo"}}) {
+  for (const Case& c :
+       {Case{kProgramFolder, kProgramFolder}, Case{L"", L"\\Program Files\\Lectavo"}}) {
     SCOPED_TRACE(testing::PrintToString(c.folder));
     StartAfresh();
     ASSERT_EQ(Install(c.given), 0);

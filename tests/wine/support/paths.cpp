@@ -1,5 +1,7 @@
 #include "tests/wine/support/paths.h"
 
+#include <windows.h>
+
 namespace lectavo::wine {
 
 std::wstring HostPath(const std::string& unixPath) {
@@ -14,5 +16,12 @@ std::wstring PackageFolder() { return L"B:\\package"; }
 std::wstring PackagePath(const std::wstring& file) { return PackageFolder() + L"\\" + file; }
 
 std::wstring BuildPath(const std::wstring& relative) { return L"B:\\" + relative; }
+
+void MakeProgramFolder() {
+  CreateDirectoryW(ToApi(kProgramFolderParent).c_str(), nullptr);
+  CreateDirectoryW(kProgramFolder.c_str(), nullptr);
+}
+
+void RemoveProgramFolderParent() { RemoveDirectoryW(ToApi(kProgramFolderParent).c_str()); }
 
 }  // namespace lectavo::wine

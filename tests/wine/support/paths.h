@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "platform/win32/wide.h"
+#include "settings/program_paths.h"
+
 namespace lectavo::wine {
 
 // A path of the host as Wine reaches it through drive Z:, with backslashes.
@@ -17,7 +20,11 @@ std::wstring BuildPath(const std::wstring& relative);
 
 // The device's program folder, as the device names it (on the current drive: the prefix's C:),
 // and a file in it.
-inline const std::wstring kProgramFolder = L"\\ORBA-GMBH\\Lectavo";
+inline const std::wstring kProgramFolder = ToApi(lectavo::kProgramFolder);
 inline std::wstring ProgramFile(const std::wstring& name) { return kProgramFolder + L"\\" + name; }
+// Makes the program folder, with its parent, where the device has none yet.
+void MakeProgramFolder();
+// Removes the program folder's parent once it is empty.
+void RemoveProgramFolderParent();
 
 }  // namespace lectavo::wine

@@ -36,6 +36,6 @@ bool PutInstallRecord(DWORD speak, const std::wstring& langPath) {
   return true;
 }
 
-void RemoveSettings() { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH"); }
+void RemoveSettings() { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kVendorKey.c_str()); }
 
 }  // namespace lectavo::device

@@ -5,11 +5,16 @@
 
 #include <string>
 
+#include "platform/win32/wide.h"
+#include "settings/settings_store.h"
 #include "tests/support/record_values.h"
 
 namespace lectavo::device {
 
-inline const std::wstring kSettingsKey = L"SOFTWARE\\ORBA-GMBH\\Lectavo";
+inline const std::wstring kSettingsKey = ToApi(lectavo::kSettingsKey);
+// The key that holds the settings key: removed whole, it leaves no trace of the product.
+inline const std::wstring kVendorKey =
+    kSettingsKey.substr(0, kSettingsKey.find_last_of(L'\\', kSettingsKey.size() - 2));
 
 // What every program reads at its start: ValSpeak, ValUsedLang 1, an empty StrAccounts and
 // ValWaitStart; false when a value could not be written.
@@ -19,7 +24,7 @@ bool PutRecord(const fake::RecordValues& values);
 // The whole record as the setup writes it at installation, ValSpeak as given; StrLangPath is
 // left out when langPath is empty.
 bool PutInstallRecord(DWORD speak, const std::wstring& langPath);
-// The whole ORBA-GMBH key, with every setting in it.
+// The whole vendor key, with every setting in it.
 void RemoveSettings();
 
 }  // namespace lectavo::device

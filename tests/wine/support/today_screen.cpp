@@ -1,5 +1,7 @@
 #include "tests/wine/support/today_screen.h"
 
+#include "tests/wine/support/product_names.h"
+
 namespace lectavo::wine {
 namespace {
 
@@ -19,7 +21,7 @@ HWND FindTodayScreen(DWORD hostProcessId) {
 }
 
 HWND FindLectavoItem(HWND screen) {
-  return screen == nullptr ? nullptr : FindWindowExW(screen, nullptr, L"Lectavo Service", nullptr);
+  return screen == nullptr ? nullptr : FindWindowExW(screen, nullptr, kItemClass, nullptr);
 }
 
 std::uintptr_t RefreshQueries(HWND screen) {

@@ -20,6 +20,7 @@
 #include "tests/wine/support/device.h"
 #include "tests/wine/support/installer.h"
 #include "tests/wine/support/paths.h"
+#include "tests/wine/support/product_names.h"
 #include "tests/wine/support/settings_record.h"
 #include "tests/wine/support/sound_trace.h"
 #include "tests/wine/support/today_screen.h"
@@ -30,11 +31,12 @@ namespace lectavo {
 namespace {
 
 using namespace device;
+using device::kSettingsKey;
 using wine::HostPath;
+using wine::kConfigCaption;
 using wine::kProgramFolder;
 
 const std::wstring kDefaultFolder = L"\\Program Files\\Lectavo";
-const wchar_t kConfigCaption[] = L"  Lectavo";
 constexpr DWORD kInstallSpeak = 0xE8323232;
 constexpr DWORD kReadOn = 1u << 27;
 constexpr DWORD kAnswerOn = 1u << 23;
@@ -100,10 +102,10 @@ class SystemWineTest : public ::testing::Test {
   // no start-up entry, no installation record.
   static void ForgetLectavo() {
     for (const std::wstring& tree : {kProgramFolder, kDefaultFolder}) RemoveTree(tree);
-    RemoveDirectoryW(L"\\ORBA-GMBH");
+    wine::RemoveProgramFolderParent();
     DeleteFileW(L"\\Windows\\AppMgr\\ORBA-GMBH Lectavo.dll");
     DeleteFileW(L"\\Windows\\AppMgr\\ORBA-GMBH Lectavo.dat");
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+    device::RemoveSettings();
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Today\\Items");
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, (L"SOFTWARE\\Apps\\" + wine::kPackageName).c_str());
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Init", L"Launch90");

@@ -37,7 +37,7 @@ class TodayLibraryWineTest : public ::testing::Test {
     RegisterClassW(&windowClass);
     screen = CreateWindowExW(0, L"LibraryTestScreen", L"", WS_OVERLAPPEDWINDOW, 0, 0, 260, 200,
                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    library = LoadLibraryW(kDevicePathOfLibrary);
+    library = LoadLibraryW(kDevicePathOfLibrary.c_str());
     ASSERT_NE(library, nullptr);
     initialise = reinterpret_cast<InitializeCustomItemFunction>(reinterpret_cast<void*>(
         GetProcAddress(library, MAKEINTRESOURCEA(kInitializeCustomItemOrdinal))));
@@ -81,7 +81,7 @@ TEST_F(TodayLibraryWineTest, ExportsOnlyNumber240WithoutAName) {
 TEST_F(TodayLibraryWineTest, CarriesItsNameAndThreeSmallIcons) {
   wchar_t name[64] = {};
   ASSERT_GT(LoadStringW(library, 1, name, 64), 0);
-  EXPECT_STREQ(name, L"Lectavo Service");
+  EXPECT_STREQ(name, kItemClass);
   for (int id : {102, 109, 110}) {
     SCOPED_TRACE(id);
     const auto icon =
@@ -106,7 +106,7 @@ TEST_F(TodayLibraryWineTest, ItemWindowAnswersTheScreensMessages) {
   EXPECT_EQ(GetParent(item), screen);
   wchar_t className[64] = {};
   GetClassNameW(item, className, 64);
-  EXPECT_STREQ(className, L"Lectavo Service");
+  EXPECT_STREQ(className, kItemClass);
   EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(item, GWL_STYLE)) & (WS_CHILD | WS_VISIBLE),
             DWORD{WS_CHILD | WS_VISIBLE});
   RECT rect{};

@@ -63,7 +63,7 @@ int main() {
   const HANDLE shellReady = CreateEventW(nullptr, TRUE, TRUE, L"SYSTEM/ShellAPIReady");
   const HWND screen = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 240, 320,
                                       nullptr, nullptr, nullptr, nullptr);
-  const HMODULE library = LoadLibraryW(kDevicePathOfLibrary);
+  const HMODULE library = LoadLibraryW(kDevicePathOfLibrary.c_str());
   const auto initialise =
       library == nullptr
           ? nullptr

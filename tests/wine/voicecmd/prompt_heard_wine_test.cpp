@@ -70,7 +70,7 @@ void PrintTo(const HeardCase& c, std::ostream* out) {
 
 class PromptHeardWineTest : public ::testing::TestWithParam<HeardCase> {
  protected:
-  void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH"); }
+  void TearDown() override { device::RemoveSettings(); }
 };
 
 TEST_P(PromptHeardWineTest, TheChosenPromptSoundsForItsWholeLength) {
@@ -103,7 +103,7 @@ TEST(PromptMissingWineTest, NothingIsHeard) {
   PutRecord(0xE8323232, empty);
 
   const Recorded recorded = RunRecorded(L"Lectavo_VC_VorlesenAus");
-  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ORBA-GMBH");
+  device::RemoveSettings();
 
   EXPECT_EQ(recorded.run.exitCode, 0u);
   EXPECT_EQ(wine::Played(recorded.run),
