@@ -125,8 +125,9 @@ class MessagingMessage {
   virtual bool SetProps(const std::vector<PropValue>& values) = 0;
   // The property as a stream (IID_IStream, read only): how PR_BODY of any length is read.
   virtual bool OpenProperty(std::uint32_t tag, std::uint32_t flags, PropertyStream** stream) = 0;
-  // A new message: adds recipients (kModRecipAdd), each its PR_RECIPIENT_TYPE,
-  // PR_DISPLAY_NAME, PR_EMAIL_ADDRESS and PR_ADDRTYPE.
+  // A new message: its recipients, each its PR_RECIPIENT_TYPE, PR_DISPLAY_NAME,
+  // PR_EMAIL_ADDRESS and PR_ADDRTYPE. The device wants kModRecipAdd and takes the list given
+  // as the message's whole recipient list.
   virtual bool ModifyRecipients(std::uint32_t flags,
                                 const std::vector<std::vector<PropValue>>& recipients) = 0;
   virtual bool CreateAttach(std::uint32_t flags, MessagingAttachment** attachment) = 0;
