@@ -5,7 +5,7 @@ WINDOWS := build/windows
 FUZZ := build/fuzz
 FUZZ_RUNS ?= 1000000
 
-.PHONY: deps native windows fuzzers build test run say mail bench fuzz
+.PHONY: deps native windows fuzzers build test run say mail outbox bench fuzz
 
 deps:
 	@scripts/install-deps
@@ -53,6 +53,10 @@ mail: export LECTAVO_MAIL_SUBJECT = $(value SUBJECT)
 mail: export LECTAVO_MAIL_BODY = $(value BODY)
 mail: windows
 	@scripts/mail
+
+# What the device of make run keeps in its outboxes: the answers sent and those not sent.
+outbox:
+	@scripts/outbox
 
 bench: build
 	@scripts/bench

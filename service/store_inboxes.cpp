@@ -1,19 +1,10 @@
 #include "service/store_inboxes.h"
 
-#include <memory>
-
+#include "service/held.h"
 #include "service/reading_plan.h"
 
 namespace lectavo {
 namespace {
-
-// Objects of the messaging library go back to it through Release.
-template <typename Object>
-struct Releaser {
-  void operator()(Object* object) const { object->Release(); }
-};
-template <typename Object>
-using Held = std::unique_ptr<Object, Releaser<Object>>;
 
 const PropValue* Find(const std::vector<PropValue>& values, std::uint32_t tag) {
   for (const PropValue& value : values) {

@@ -2,6 +2,7 @@
 
 #include <objidl.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace lectavo {
@@ -43,6 +44,25 @@ LPENTRYID ApiEntryId(const EntryId& entryId) {
   return reinterpret_cast<LPENTRYID>(const_cast<std::uint8_t*>(entryId.data()));
 }
 
+// IMAPIProp::GetProps of a store or a message.
+bool GetPropsOf(IMAPIProp* object, FreeBufferCall freeBuffer,
+                const std::vector<std::uint32_t>& tags, std::uint32_t flags,
+                std::vector<PropValue>* values) {
+  std::vector<ULONG> asked = TagArray(tags);
+  ULONG count = 0;
+  LPSPropValue got = nullptr;
+  // Some values missing is a warning (MAPI_W_ERRORS_RETURNED), not a failure.
+  if (FAILED(
+          object->GetProps(reinterpret_cast<LPSPropTagArray>(asked.data()), flags, &count, &got)) ||
+      got == nullptr) {
+    return false;
+  }
+  values->clear();
+  for (ULONG value = 0; value < count; ++value) values->push_back(CopyValue(got[value]));
+  freeBuffer(got);
+  return true;
+}
+
 class LibraryTable final : public MessagingTable {
  public:
   explicit LibraryTable(IMAPITable* table) : table_(table) {}
@@ -77,26 +97,6 @@ class LibraryTable final : public MessagingTable {
   IMAPITable* table_;
 };
 
-class LibraryStream final : public PropertyStream {
- public:
-  explicit LibraryStream(IStream* stream) : stream_(stream) {}
-
-  bool Read(void* buffer, std::uint32_t size, std::uint32_t* read) override {
-    ULONG got = 0;
-    const HRESULT result = stream_->Read(buffer, size, &got);
-    *read = FAILED(result) ? 0 : got;
-    return SUCCEEDED(result);
-  }
-
-  void Release() override {
-    stream_->Release();
-    delete this;
-  }
-
- private:
-  IStream* stream_;
-};
-
 class LibraryMessage final : public MessagingMessage {
  public:
   LibraryMessage(IMessage* message, FreeBufferCall freeBuffer)
@@ -104,34 +104,11 @@ class LibraryMessage final : public MessagingMessage {
 
   bool GetProps(const std::vector<std::uint32_t>& tags, std::uint32_t flags,
                 std::vector<PropValue>* values) override {
-    std::vector<ULONG> asked = TagArray(tags);
-    ULONG count = 0;
-    LPSPropValue got = nullptr;
-    // Some values missing is a warning (MAPI_W_ERRORS_RETURNED), not a failure.
-    if (FAILED(message_->GetProps(reinterpret_cast<LPSPropTagArray>(asked.data()), flags, &count,
-                                  &got)) ||
-        got == nullptr) {
-      return false;
-    }
-    values->clear();
-    for (ULONG value = 0; value < count; ++value) values->push_back(CopyValue(got[value]));
-    freeBuffer_(got);
-    return true;
+    return GetPropsOf(message_, freeBuffer_, tags, flags, values);
   }
 
   bool SetProps(const std::vector<PropValue>& values) override {
-    std::vector<SPropValue> set(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i) {
-      set[i].ulPropTag = values[i].tag;
-      if (PROP_TYPE(values[i].tag) == PT_UNICODE) {
-        set[i].Value.lpszW = reinterpret_cast<LPWSTR>(const_cast<WChar*>(values[i].text.c_str()));
-      } else if (PROP_TYPE(values[i].tag) == PT_BINARY) {
-        set[i].Value.bin = {static_cast<ULONG>(values[i].binary.size()),
-                            const_cast<std::uint8_t*>(values[i].binary.data())};
-      } else {
-        set[i].Value.l = static_cast<LONG>(values[i].number);
-      }
-    }
+    std::vector<SPropValue> set = ApiValues(values);
     return SUCCEEDED(message_->SetProps(static_cast<ULONG>(set.size()), set.data(), nullptr));
   }
 
@@ -141,8 +118,38 @@ class LibraryMessage final : public MessagingMessage {
         opened == nullptr) {
       return false;
     }
-    *stream = new LibraryStream(static_cast<IStream*>(opened));
+    *stream = WrapStream(static_cast<IStream*>(opened));
     return true;
+  }
+
+  // The ADRLIST points into recipients and its own value arrays, which outlive the call.
+  bool ModifyRecipients(std::uint32_t flags,
+                        const std::vector<std::vector<PropValue>>& recipients) override {
+    std::vector<std::vector<SPropValue>> values;
+    for (const auto& recipient : recipients) values.push_back(ApiValues(recipient));
+    std::vector<BYTE> list(CbNewADRLIST(std::max<std::size_t>(recipients.size(), 1)));
+    auto* adrList = reinterpret_cast<LPADRLIST>(list.data());
+    adrList->cEntries = static_cast<ULONG>(recipients.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      adrList->aEntries[i] = {0, static_cast<ULONG>(values[i].size()), values[i].data()};
+    }
+    return SUCCEEDED(message_->ModifyRecipients(flags, adrList));
+  }
+
+  bool CreateAttach(std::uint32_t flags, MessagingAttachment** attachment) override {
+    ULONG number = 0;
+    IAttach* made = nullptr;
+    if (FAILED(message_->CreateAttach(nullptr, flags, &number, &made)) || made == nullptr) {
+      return false;
+    }
+    *attachment = WrapAttachment(made);
+    return true;
+  }
+
+  bool SaveChanges(std::uint32_t flags) override { return SUCCEEDED(message_->SaveChanges(flags)); }
+
+  bool SubmitMessage(std::uint32_t flags) override {
+    return SUCCEEDED(message_->SubmitMessage(flags));
   }
 
   void Release() override {
@@ -157,13 +164,31 @@ class LibraryMessage final : public MessagingMessage {
 
 class LibraryFolder final : public MessagingFolder {
  public:
-  explicit LibraryFolder(IMAPIFolder* folder) : folder_(folder) {}
+  LibraryFolder(IMAPIFolder* folder, FreeBufferCall freeBuffer)
+      : folder_(folder), freeBuffer_(freeBuffer) {}
 
   bool GetContentsTable(std::uint32_t flags, MessagingTable** table) override {
     IMAPITable* contents = nullptr;
     if (FAILED(folder_->GetContentsTable(flags, &contents)) || contents == nullptr) return false;
     *table = WrapTable(contents);
     return true;
+  }
+
+  bool CreateMessage(std::uint32_t flags, MessagingMessage** message) override {
+    IMessage* made = nullptr;
+    if (FAILED(folder_->CreateMessage(nullptr, flags, &made)) || made == nullptr) return false;
+    *message = new LibraryMessage(made, freeBuffer_);
+    return true;
+  }
+
+  // The ENTRYLIST points into messages.
+  bool DeleteMessages(const std::vector<EntryId>& messages, std::uint32_t flags) override {
+    std::vector<SBinary> ids;
+    for (const EntryId& id : messages) {
+      ids.push_back({static_cast<ULONG>(id.size()), const_cast<std::uint8_t*>(id.data())});
+    }
+    ENTRYLIST list{static_cast<ULONG>(ids.size()), ids.data()};
+    return SUCCEEDED(folder_->DeleteMessages(&list, 0, nullptr, flags));
   }
 
   void Release() override {
@@ -173,12 +198,18 @@ class LibraryFolder final : public MessagingFolder {
 
  private:
   IMAPIFolder* folder_;
+  FreeBufferCall freeBuffer_;
 };
 
 class LibraryStore final : public MessagingStore {
  public:
   LibraryStore(IMsgStore* store, FreeBufferCall freeBuffer)
       : store_(store), freeBuffer_(freeBuffer) {}
+
+  bool GetProps(const std::vector<std::uint32_t>& tags, std::uint32_t flags,
+                std::vector<PropValue>* values) override {
+    return GetPropsOf(store_, freeBuffer_, tags, flags, values);
+  }
 
   bool GetReceiveFolder(const WChar* messageClass, std::uint32_t flags, EntryId* entryId) override {
     ULONG size = 0;
@@ -198,7 +229,7 @@ class LibraryStore final : public MessagingStore {
   bool OpenEntry(const EntryId& entryId, std::uint32_t flags, MessagingFolder** folder) override {
     IUnknown* opened = Open(entryId, flags, MAPI_FOLDER);
     if (opened == nullptr) return false;
-    *folder = new LibraryFolder(static_cast<IMAPIFolder*>(opened));
+    *folder = new LibraryFolder(static_cast<IMAPIFolder*>(opened), freeBuffer_);
     return true;
   }
 

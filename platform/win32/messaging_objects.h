@@ -6,6 +6,8 @@
 
 #include <mapix.h>
 
+#include <vector>
+
 #include "platform/messaging.h"
 
 namespace lectavo {
@@ -16,10 +18,15 @@ struct LibraryRowSet final : RowSet {
   LPSRowSet read = nullptr;
 };
 
+// The values as the library takes them; they point into values, which must outlive them.
+std::vector<SPropValue> ApiValues(const std::vector<PropValue>& values);
+
 // MAPIFreeBuffer of the library, for what its calls allocate.
 using FreeBufferCall = ULONG(WINAPI*)(LPVOID);
 
 MessagingTable* WrapTable(IMAPITable* table);
+PropertyStream* WrapStream(IStream* stream);
+MessagingAttachment* WrapAttachment(IAttach* attachment);
 MessagingStore* WrapStore(IMsgStore* store, FreeBufferCall freeBuffer);
 
 }  // namespace lectavo

@@ -50,14 +50,7 @@ std::wstring Trimmed(const std::wstring& text) {
   return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
 }
 
-// A header holds one line: line breaks in a value become spaces.
-std::string HeaderLine(const char* name, const std::wstring& value) {
-  std::wstring line = value;
-  for (wchar_t& c : line) {
-    if (c == L'\r' || c == L'\n') c = L' ';
-  }
-  return std::string(name) + ": " + Utf8(line) + "\n";
-}
+std::u16string Text(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
 // "Anna Beispiel <anna@example.org>", "<anna@example.org>", "anna@example.org" or "Anna".
 void SplitSender(const std::wstring& from, std::wstring* name, std::wstring* address) {
@@ -71,33 +64,6 @@ void SplitSender(const std::wstring& from, std::wstring* name, std::wstring* add
   } else {
     *name = Trimmed(from);
   }
-}
-
-// A new name in arrival order: the time in 100 ns steps, zero-padded, so names sort as they
-// arrived.
-std::wstring NewMessageName(const std::wstring& folder) {
-  FILETIME now;
-  GetSystemTimePreciseAsFileTime(&now);
-  unsigned long long stamp =
-      (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
-  for (;; ++stamp) {
-    wchar_t name[32];
-    std::swprintf(name, 32, L"%020llu", stamp);
-    if (GetFileAttributesW((folder + name + kMessageFileEnding).c_str()) == INVALID_FILE_ATTRIBUTES)
-      return name;
-  }
-}
-
-bool WriteFileWhole(const std::wstring& path, const std::string& bytes) {
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool ok =
-      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-      written == bytes.size() && FlushFileBuffers(file);
-  CloseHandle(file);
-  return ok;
 }
 
 int Deliver() {
@@ -122,12 +88,12 @@ int Deliver() {
   std::wstring name;
   std::wstring address;
   SplitSender(Environment(L"LECTAVO_MAIL_FROM"), &name, &address);
-  std::string bytes;
-  if (!name.empty()) bytes += HeaderLine(messaging::kSenderName, name);
-  if (!address.empty()) bytes += HeaderLine(messaging::kSenderAddress, address);
-  bytes += HeaderLine(messaging::kSubject, Environment(L"LECTAVO_MAIL_SUBJECT"));
-  bytes += "\n";
-  bytes += Utf8(Environment(L"LECTAVO_MAIL_BODY"));
+  messaging::MessageFile file;
+  if (!name.empty()) file.headers.push_back({messaging::kSenderName, Text(name)});
+  if (!address.empty()) file.headers.push_back({messaging::kSenderAddress, Text(address)});
+  file.headers.push_back({messaging::kSubject, Text(Environment(L"LECTAVO_MAIL_SUBJECT"))});
+  file.body = Text(Environment(L"LECTAVO_MAIL_BODY"));
+  const std::string bytes = messaging::FormatMessageFile(file);
 
   const std::wstring folder = InboxFolder(found->displayName);
   const int made = SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
@@ -136,8 +102,8 @@ int Deliver() {
     return 1;
   }
   const std::wstring message = folder + NewMessageName(folder);
-  const std::wstring partial = message + L".part";
-  if (!WriteFileWhole(partial, bytes) ||
+  const std::wstring partial = message + kPartialEnding;
+  if (!WriteNewFile(partial, bytes) ||
       !MoveFileExW(partial.c_str(), (message + kMessageFileEnding).c_str(),
                    MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(partial.c_str());

@@ -104,6 +104,18 @@ LPSPropValue PackValues(const std::vector<Cell>& cells, const std::vector<ULONG>
   return values;
 }
 
+HRESULT PackAnswer(const std::vector<Cell>& cells, LPSPropTagArray tags, ULONG* count,
+                   LPSPropValue* values) {
+  const std::vector<ULONG> asked(tags->aulPropTag, tags->aulPropTag + tags->cValues);
+  *values = PackValues(cells, asked);
+  if (*values == nullptr) return MAPI_E_NOT_ENOUGH_MEMORY;
+  *count = tags->cValues;
+  for (ULONG i = 0; i < *count; ++i) {
+    if (PROP_TYPE((*values)[i].ulPropTag) == PT_ERROR) return MAPI_W_ERRORS_RETURNED;
+  }
+  return S_OK;
+}
+
 IMAPITable* NewRowTable(std::vector<std::vector<Cell>> rows) {
   return new RowTable(std::move(rows));
 }

@@ -56,6 +56,24 @@ void Append(std::u16string& text, char32_t point) {
   }
 }
 
+void AppendUtf8(std::string& bytes, char32_t point) {
+  if (point < 0x80) {
+    bytes += static_cast<char>(point);
+  } else if (point < 0x800) {
+    bytes += static_cast<char>(0xC0 | (point >> 6));
+    bytes += static_cast<char>(0x80 | (point & 0x3F));
+  } else if (point < 0x10000) {
+    bytes += static_cast<char>(0xE0 | (point >> 12));
+    bytes += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+    bytes += static_cast<char>(0x80 | (point & 0x3F));
+  } else {
+    bytes += static_cast<char>(0xF0 | (point >> 18));
+    bytes += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
+    bytes += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+    bytes += static_cast<char>(0x80 | (point & 0x3F));
+  }
+}
+
 // The next line without its end; rest moves past the end.
 std::string_view NextLine(std::string_view& rest) {
   const std::size_t end = rest.find('\n');
@@ -77,6 +95,34 @@ std::u16string DecodeUtf8(std::string_view bytes) {
     bytes.remove_prefix(std::max<std::size_t>(length, 1));
   }
   return text;
+}
+
+std::string EncodeUtf8(std::u16string_view text) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t point = text[i];
+    const bool high = point >= 0xD800 && point <= 0xDBFF;
+    if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+      point = 0x10000 + ((point - 0xD800) << 10) + (text[++i] - 0xDC00);
+    } else if (point == 0 || (point >= 0xD800 && point <= 0xDFFF)) {
+      point = kReplacement;
+    }
+    AppendUtf8(bytes, point);
+  }
+  return bytes;
+}
+
+std::string FormatMessageFile(const MessageFile& message) {
+  std::string bytes;
+  for (const MessageHeader& header : message.headers) {
+    std::u16string value = header.value;
+    for (char16_t& c : value) {
+      if (c == u'\r' || c == u'\n') c = u' ';
+    }
+    bytes += header.name + ": " + EncodeUtf8(value) + "\n";
+  }
+  return bytes + "\n" + EncodeUtf8(message.body);
 }
 
 std::optional<std::u16string> MessageFile::Find(std::string_view name) const {

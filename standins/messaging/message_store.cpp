@@ -1,6 +1,3 @@
-// Entry ids: a folder's is the store's number (4 bytes) and the folder's name in UTF-16; a
-// message's is the store's number and "Inbox\<file name>". So an id names one object of one
-// store, and a name that could leave the store's folder is never opened.
 #include "standins/messaging/message_store.h"
 
 #include <mapiutil.h>
@@ -8,76 +5,17 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "standins/messaging/entry_ids.h"
 #include "standins/messaging/mapi_objects.h"
 #include "standins/messaging/message_file.h"
+#include "standins/messaging/outbox.h"
 
 namespace lectavo {
 namespace {
 
-std::vector<BYTE> MakeEntryId(ULONG store, const std::wstring& name) {
-  std::vector<BYTE> id(sizeof store + name.size() * sizeof(wchar_t));
-  std::memcpy(id.data(), &store, sizeof store);
-  std::memcpy(id.data() + sizeof store, name.data(), name.size() * sizeof(wchar_t));
-  return id;
-}
-
-// The name an entry id of this store holds; false when it is not one of the store's.
-bool EntryName(ULONG store, ULONG size, const BYTE* id, std::wstring* name) {
-  if (id == nullptr || size < sizeof store || (size - sizeof store) % sizeof(wchar_t) != 0) {
-    return false;
-  }
-  ULONG number = 0;
-  std::memcpy(&number, id, sizeof number);
-  name->resize((size - sizeof store) / sizeof(wchar_t));
-  std::memcpy(name->data(), id + sizeof store, name->size() * sizeof(wchar_t));
-  return number == store;
-}
-
-// A message file's name: plain, one of the folder's and never a way out of it.
-bool IsMessageFileName(const std::wstring& name) {
-  const std::wstring ending = kMessageFileEnding;
-  return name.size() > ending.size() && name.find_first_of(L"\\/:*?\"<>|") == std::wstring::npos &&
-         name.find(L'\0') == std::wstring::npos && name.front() != L'.' &&
-         name.compare(name.size() - ending.size(), ending.size(), ending) == 0;
-}
-
 bool IsRead(const std::wstring& path) {
   return GetFileAttributesW((path + kReadMarkEnding).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
-
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-class StoreCalls : public Counted<IMsgStore> {
- public:
-  MAPI_IMAPIPROP_METHODS(LECTAVO_NOT_OFFERED)
-  MAPI_IMSGSTORE_METHODS(LECTAVO_NOT_OFFERED)
-};
-class FolderCalls : public Counted<IMAPIFolder> {
- public:
-  MAPI_IMAPIPROP_METHODS(LECTAVO_NOT_OFFERED)
-  MAPI_IMAPICONTAINER_METHODS(LECTAVO_NOT_OFFERED)
-  MAPI_IMAPIFOLDER_METHODS(LECTAVO_NOT_OFFERED)
-};
-class MessageCalls : public Counted<IMessage> {
- public:
-  MAPI_IMAPIPROP_METHODS(LECTAVO_NOT_OFFERED)
-  MAPI_IMESSAGE_METHODS(LECTAVO_NOT_OFFERED)
-};
-class StreamCalls : public Counted<IStream> {
- public:
-  STDMETHODIMP Write(const void*, ULONG, ULONG*) override LECTAVO_NOT_OFFERED STDMETHODIMP
-      Seek(LARGE_INTEGER, DWORD, ULARGE_INTEGER*) override LECTAVO_NOT_OFFERED STDMETHODIMP
-      SetSize(ULARGE_INTEGER) override LECTAVO_NOT_OFFERED STDMETHODIMP
-      CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*,
-             ULARGE_INTEGER*) override LECTAVO_NOT_OFFERED STDMETHODIMP
-      Commit(DWORD) override LECTAVO_NOT_OFFERED STDMETHODIMP
-      Revert() override LECTAVO_NOT_OFFERED STDMETHODIMP
-      LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override LECTAVO_NOT_OFFERED STDMETHODIMP
-      UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override LECTAVO_NOT_OFFERED STDMETHODIMP
-      Stat(STATSTG*, DWORD) override LECTAVO_NOT_OFFERED STDMETHODIMP
-      Clone(IStream**) override LECTAVO_NOT_OFFERED
-};
-#pragma GCC diagnostic pop
 
 // The body as UTF-16 bytes, read from the start.
 class BodyStream final : public StreamCalls {
@@ -120,14 +58,7 @@ class Message final : public MessageCalls {
     if (tags == nullptr || count == nullptr || values == nullptr) return MAPI_E_INVALID_PARAMETER;
     std::vector<Cell> cells = cells_;
     cells.push_back({PR_MESSAGE_FLAGS, {}, {}, IsRead(path_) ? ULONG{MSGFLAG_READ} : 0});
-    const std::vector<ULONG> asked(tags->aulPropTag, tags->aulPropTag + tags->cValues);
-    *values = PackValues(cells, asked);
-    if (*values == nullptr) return MAPI_E_NOT_ENOUGH_MEMORY;
-    *count = tags->cValues;
-    for (ULONG i = 0; i < *count; ++i) {
-      if (PROP_TYPE((*values)[i].ulPropTag) == PT_ERROR) return MAPI_W_ERRORS_RETURNED;
-    }
-    return S_OK;
+    return PackAnswer(cells, tags, count, values);
   }
 
   // Only the read flag of a received message changes.
@@ -213,6 +144,14 @@ class Store final : public StoreCalls {
     return S_OK;
   }
 
+  // The outbox's entry id; every other property is not there.
+  STDMETHODIMP GetProps(LPSPropTagArray tags, ULONG, ULONG* count, LPSPropValue* values) override {
+    if (tags == nullptr || count == nullptr || values == nullptr) return MAPI_E_INVALID_PARAMETER;
+    const std::vector<Cell> cells = {
+        {PR_IPM_OUTBOX_ENTRYID, {}, MakeEntryId(store_.number, kOutboxFolder), 0}};
+    return PackAnswer(cells, tags, count, values);
+  }
+
   STDMETHODIMP OpenEntry(ULONG size, LPENTRYID id, LPCIID, ULONG, ULONG* type,
                          LPUNKNOWN* opened) override {
     if (type == nullptr || opened == nullptr) return MAPI_E_INVALID_PARAMETER;
@@ -226,10 +165,14 @@ class Store final : public StoreCalls {
       *opened = new Inbox(store_.number, inbox);
       return S_OK;
     }
-    const std::wstring prefix = std::wstring(kInboxFolder) + L"\\";
-    const std::wstring file = name.substr(std::min(prefix.size(), name.size()));
+    if (name == kOutboxFolder) {
+      *type = MAPI_FOLDER;
+      *opened = NewOutbox(store_);
+      return S_OK;
+    }
+    std::wstring file;
     std::string bytes;
-    if (name.compare(0, prefix.size(), prefix) != 0 || !IsMessageFileName(file) ||
+    if (!MessageFileOf(name, kInboxFolder, &file) ||
         !ReadWholeFile(inbox + file, messaging::kMessageFileLimit, &bytes)) {
       return MAPI_E_NOT_FOUND;
     }

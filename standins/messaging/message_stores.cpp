@@ -80,6 +80,10 @@ std::wstring InboxFolder(const std::wstring& displayName) {
   return kMessageFoldersRoot + StoreFolder(displayName) + L"\\" + kInboxFolder + L"\\";
 }
 
+std::wstring OutboxFolder(const std::wstring& displayName) {
+  return kMessageFoldersRoot + StoreFolder(displayName) + L"\\" + kOutboxFolder + L"\\";
+}
+
 std::vector<std::wstring> ListMessageFiles(const std::wstring& folder) {
   std::vector<std::wstring> names;
   WIN32_FIND_DATAW found;
@@ -115,6 +119,31 @@ bool ReadWholeFile(const std::wstring& path, std::size_t limit, std::string* byt
   }
   CloseHandle(file);
   return ok;
+}
+
+bool WriteNewFile(const std::wstring& path, const std::string& bytes) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size() && FlushFileBuffers(file);
+  CloseHandle(file);
+  return ok;
+}
+
+std::wstring NewMessageName(const std::wstring& folder) {
+  FILETIME now;
+  GetSystemTimePreciseAsFileTime(&now);
+  unsigned long long stamp =
+      (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  for (;; ++stamp) {
+    wchar_t name[32];
+    std::swprintf(name, 32, L"%020llu", stamp);
+    if (GetFileAttributesW((folder + name + kMessageFileEnding).c_str()) == INVALID_FILE_ATTRIBUTES)
+      return name;
+  }
 }
 
 }  // namespace lectavo

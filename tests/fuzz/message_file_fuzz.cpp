@@ -1,7 +1,9 @@
 // The device's message-file reader over any bytes, with now and then a body of up to 1 MB:
 // every text read is whole (no zero character, surrogates paired), header names are plain,
 // the first header of a name is the one found, and whatever needed no replacement reads back
-// as exactly the bytes it came from.
+// as exactly the bytes it came from. And its writer over any texts: a message written reads
+// back with the same headers in order and the same body, but for what a file cannot hold
+// (line breaks in a value, blanks before it, zeros and lone surrogates).
 #include <cctype>
 #include <optional>
 #include <string>
@@ -12,32 +14,6 @@
 namespace {
 
 using fuzz::Check;
-
-std::string Encode(const std::u16string& text) {
-  std::string bytes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t point = text[i];
-    if (point >= 0xD800 && point <= 0xDBFF && i + 1 < text.size()) {
-      point = 0x10000 + ((point - 0xD800) << 10) + (text[++i] - 0xDC00);
-    }
-    if (point < 0x80) {
-      bytes += static_cast<char>(point);
-    } else if (point < 0x800) {
-      bytes += static_cast<char>(0xC0 | (point >> 6));
-      bytes += static_cast<char>(0x80 | (point & 0x3F));
-    } else if (point < 0x10000) {
-      bytes += static_cast<char>(0xE0 | (point >> 12));
-      bytes += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-      bytes += static_cast<char>(0x80 | (point & 0x3F));
-    } else {
-      bytes += static_cast<char>(0xF0 | (point >> 18));
-      bytes += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
-      bytes += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-      bytes += static_cast<char>(0x80 | (point & 0x3F));
-    }
-  }
-  return bytes;
-}
 
 void CheckWhole(const std::u16string& text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -51,11 +27,69 @@ void CheckWhole(const std::u16string& text) {
   }
 }
 
+// The text as it reads back: each zero and each surrogate without its pair is U+FFFD.
+std::u16string Whole(const std::u16string& text) {
+  std::u16string whole;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+      whole += c;
+      whole += text[++i];
+    } else {
+      whole += c == 0 || (c >= 0xD800 && c <= 0xDFFF) ? u'\uFFFD' : c;
+    }
+  }
+  return whole;
+}
+
+std::u16string ConsumeText(FuzzedDataProvider& input, std::size_t longest) {
+  const auto length = input.ConsumeIntegralInRange<std::size_t>(0, longest);
+  std::u16string text;
+  for (std::size_t i = 0; i < length && input.remaining_bytes() > 0; ++i) {
+    // Mostly the characters that matter to the file's form.
+    static constexpr char16_t kCommon[] = u" \t\r\n:a\u00e4";
+    const bool common = input.ConsumeBool();
+    text += common ? kCommon[input.ConsumeIntegralInRange<std::size_t>(0, 6)]
+                   : input.ConsumeIntegral<char16_t>();
+  }
+  return text;
+}
+
+void CheckWrittenReadsBack(FuzzedDataProvider& input) {
+  static const char* const kNames[] = {messaging::kTo, messaging::kCc, messaging::kSubject,
+                                       messaging::kAttachment, messaging::kSenderName};
+  messaging::MessageFile written;
+  const auto count = input.ConsumeIntegralInRange<std::size_t>(0, 8);
+  for (std::size_t i = 0; i < count; ++i) {
+    written.headers.push_back(
+        {kNames[input.ConsumeIntegralInRange<std::size_t>(0, 4)], ConsumeText(input, 64)});
+  }
+  written.body = ConsumeText(input, 4096);
+  const messaging::MessageFile read =
+      messaging::ParseMessageFile(messaging::FormatMessageFile(written));
+  Check(read.headers.size() == written.headers.size());
+  for (std::size_t i = 0; i < read.headers.size(); ++i) {
+    std::u16string value = Whole(written.headers[i].value);
+    for (char16_t& c : value) {
+      if (c == u'\r' || c == u'\n') c = u' ';
+    }
+    value.erase(0, value.find_first_not_of(u" \t"));
+    Check(read.headers[i].name == written.headers[i].name);
+    Check(read.headers[i].value == value);
+  }
+  Check(read.body == Whole(written.body));
+}
+
 bool Replaced(const std::u16string& text) { return text.find(u'\uFFFD') != std::u16string::npos; }
 
 }  // namespace
 
 void FuzzOne(FuzzedDataProvider& input) {
+  if (input.ConsumeIntegralInRange(0, 3) == 0) {
+    CheckWrittenReadsBack(input);
+    return;
+  }
   std::string bytes = input.ConsumeRandomLengthString(64 * 1024);
   if (input.ConsumeIntegralInRange(0, 7) == 0) {  // now and then: a big body is slow
     const auto length = input.ConsumeIntegralInRange<std::size_t>(0, 1024 * 1024);
@@ -66,7 +100,7 @@ void FuzzOne(FuzzedDataProvider& input) {
   const messaging::MessageFile file = messaging::ParseMessageFile(bytes);
   CheckWhole(file.body);
   if (!Replaced(file.body)) {
-    const std::string body = Encode(file.body);
+    const std::string body = messaging::EncodeUtf8(file.body);
     Check(bytes.size() >= body.size() &&
           bytes.compare(bytes.size() - body.size(), body.size(), body) == 0);
   }
@@ -86,5 +120,5 @@ void FuzzOne(FuzzedDataProvider& input) {
   const std::u16string decoded = messaging::DecodeUtf8(bytes);
   CheckWhole(decoded);
   Check(decoded.size() <= bytes.size());
-  if (!Replaced(decoded)) Check(Encode(decoded) == bytes);
+  if (!Replaced(decoded)) Check(messaging::EncodeUtf8(decoded) == bytes);
 }

@@ -81,6 +81,28 @@ TEST(MessageFileTest, BytesThatAreNotUtf8ReadAsReplacementCharacters) {
   }
 }
 
+// What the device writes reads back: one line per header, in order, repeated names too; a
+// line break in a value is a space, blanks before it go; a lone surrogate or a zero is U+FFFD.
+TEST(MessageFileTest, AWrittenMessageReadsBack) {
+  MessageFile file;
+  file.headers = {{kTo, u"a@example.org"},
+                  {kCc, u"  b@example.org;\r\nc@example.org"},
+                  {kCc, u""},
+                  {kSubject, u"AW: \u00c4rger \U0001F600 $(id)"},
+                  {kAttachment, std::u16string(u"x\0y\xD800z", 5)}};
+  file.body = u"Zeile 1\r\n\r\nSubject: keine\n\u20ac";
+  const MessageFile read = ParseMessageFile(FormatMessageFile(file));
+  ASSERT_EQ(read.headers.size(), 5u);
+  EXPECT_EQ(read.headers[0].value, u"a@example.org");
+  EXPECT_EQ(read.headers[1].name, "Cc");
+  EXPECT_EQ(read.headers[1].value, u"b@example.org;  c@example.org");
+  EXPECT_EQ(read.headers[2].value, u"");
+  EXPECT_EQ(read.headers[3].value, file.headers[3].value);
+  EXPECT_EQ(read.headers[4].value, u"x\uFFFDy\uFFFDz");
+  EXPECT_EQ(read.body, file.body);
+  EXPECT_EQ(ParseMessageFile(FormatMessageFile({{}, u"\nnur Text"})).body, u"\nnur Text");
+}
+
 TEST(MessageFileTest, ReadsAtMostTheLimit) {
   std::string bytes = "Subject: gross\n\n" + std::string(kMessageFileLimit, 'x');
   EXPECT_EQ(ParseMessageFile(bytes).body.size(), kMessageFileLimit - 16);

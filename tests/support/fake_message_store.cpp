@@ -36,6 +36,8 @@ class Stream final : public PropertyStream {
     next_ += *read;
     return true;
   }
+  bool Write(const void*, std::uint32_t) override { return false; }
+  bool Commit() override { return false; }
 
   void Release() override {
     owner_.Release(this, "stream");
@@ -83,6 +85,13 @@ class OpenedMessage final : public MessagingMessage {
     owner_.Made(*stream);
     return true;
   }
+  // A received message is only read and marked read.
+  bool ModifyRecipients(std::uint32_t, const std::vector<std::vector<PropValue>>&) override {
+    return false;
+  }
+  bool CreateAttach(std::uint32_t, MessagingAttachment**) override { return false; }
+  bool SaveChanges(std::uint32_t) override { return false; }
+  bool SubmitMessage(std::uint32_t) override { return false; }
 
   void Release() override {
     owner_.Release(this, "message");
@@ -130,6 +139,8 @@ class Inbox final : public MessagingFolder {
     *table = NewFakeTable(owner_, std::move(rows));
     return true;
   }
+  bool CreateMessage(std::uint32_t, MessagingMessage**) override { return false; }
+  bool DeleteMessages(const std::vector<EntryId>&, std::uint32_t) override { return false; }
 
   void Release() override {
     owner_.Release(this, "folder");
@@ -152,9 +163,26 @@ class Store final : public MessagingStore {
     return true;
   }
 
+  bool GetProps(const std::vector<std::uint32_t>& tags, std::uint32_t,
+                std::vector<PropValue>* values) override {
+    owner_.log.push_back("Store.GetProps " + std::to_string(tags.size()));
+    if (owner_.faults.Fails("Store.GetProps")) return false;
+    values->clear();
+    for (std::uint32_t tag : tags) {
+      values->push_back(tag == kPrIpmOutboxEntryId ? PropValue{tag, {}, FakeOutboxId(), 0}
+                                                   : Missing(tag, kMapiENotFound));
+    }
+    return true;
+  }
+
   bool OpenEntry(const EntryId& entryId, std::uint32_t flags, MessagingFolder** folder) override {
     owner_.log.push_back("OpenEntry folder " + std::to_string(flags));
-    if (owner_.faults.Fails("OpenEntry") || entryId != FakeInboxId()) return false;
+    if (owner_.faults.Fails("OpenEntry")) return false;
+    if (entryId == FakeOutboxId()) {
+      *folder = NewFakeOutbox(owner_, store_);
+      return true;
+    }
+    if (entryId != FakeInboxId()) return false;
     *folder = new Inbox(owner_, store_);
     owner_.Made(*folder);
     return true;

@@ -1,4 +1,5 @@
-// A messaging system with a list of message stores, each with an inbox of messages: sessions,
+// A messaging system with a list of message stores, each with an inbox of messages and an
+// outbox of messages made through it: sessions,
 // tables, stores, folders, messages and streams are counted while they live, row sets while
 // they are not freed, and every call is logged, so a test can prove that each row set is
 // freed and each object released exactly once.
@@ -27,14 +28,40 @@ class FakeMessaging final : public Messaging {
     std::string name = {};  // set by Deliver: what its entry id is made of
   };
 
+  struct Recipient {
+    std::uint32_t type = 0;  // kMapiTo or kMapiCc
+    WString name;
+    WString address;
+    WString addressType;
+  };
+  struct Attachment {
+    WString longName;
+    WString shortName;
+    std::vector<std::uint8_t> data;
+  };
+  // A message made in the outbox, as its last save left it.
+  struct Outgoing {
+    std::optional<WString> subject;
+    WString body;
+    std::vector<Recipient> recipients;
+    std::vector<Attachment> attachments;
+    bool sent = false;
+    EntryId entryId = {};
+  };
+
   struct Store {
     WString displayName;
     EntryId entryId;
     std::vector<Message> inbox = {};  // in arrival order
+    std::vector<Outgoing> outbox = {};
   };
 
   // Operations: LogonEx, GetMsgStoresTable, SetColumns, QueryRows, OpenMsgStore,
-  // GetReceiveFolder, OpenEntry, GetContentsTable, GetProps, SetProps, OpenProperty, Read.
+  // GetReceiveFolder, Store.GetProps, OpenEntry, GetContentsTable, GetProps, SetProps,
+  // OpenProperty, Read; for the outbox CreateMessage, DeleteMessages, ModifyRecipients,
+  // CreateAttach, Attach.SetProps, Attach.OpenProperty, Write, Commit, Attach.SaveChanges,
+  // SaveChanges, SubmitMessage. A failing SaveChanges keeps the message without its attachments, as
+  // a store that fails part way through a save may.
   Faults faults;
   // Every call in order, e.g. "LogonEx 0 null null 0", "QueryRows 1 0", "FreeProws 1" (the
   // rows it held), "Release table".
@@ -65,11 +92,13 @@ class FakeMessaging final : public Messaging {
   int delivered_ = 0;
 };
 
-// Entry ids the fake hands out: the inbox's, and a message's from its name.
+// Entry ids the fake hands out: the inbox's and outbox's, and a message's from its name.
 EntryId FakeInboxId();
+EntryId FakeOutboxId();
 EntryId FakeMessageId(const std::string& name);
 // The store's objects, made by the fake session.
 MessagingStore* NewFakeStore(FakeMessaging& owner, std::size_t store);
+MessagingFolder* NewFakeOutbox(FakeMessaging& owner, std::size_t store);
 MessagingTable* NewFakeTable(FakeMessaging& owner, std::vector<std::vector<PropValue>> rows);
 
 }  // namespace lectavo::fake
