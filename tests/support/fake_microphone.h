@@ -2,6 +2,7 @@
 // that passed, each the level the test's sound gives at that moment (silence by default).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -16,7 +17,8 @@ class FakeMicrophone final : public AudioInput {
   explicit FakeMicrophone(FakeClock& clock) : clock_(clock) {}
 
   bool present = true;
-  std::uint64_t failsAt = UINT64_MAX;  // on the clock: Take fails from then on
+  std::uint64_t failsAt = UINT64_MAX;   // on the clock: Take fails from then on
+  std::uint64_t stallsAt = UINT64_MAX;  // on the clock: Take delivers nothing from then on
   // The level at a moment of the clock.
   std::function<std::int16_t(std::uint64_t now)> sound;
   std::vector<std::uint64_t> starts;
@@ -35,7 +37,8 @@ class FakeMicrophone final : public AudioInput {
   }
   bool Take(std::vector<std::int16_t>& samples) override {
     if (!open_ || clock_.now >= failsAt) return false;
-    const std::uint64_t due = (clock_.now - begun_) * rate_ / 1000;
+    const std::uint64_t due =
+        (std::max(begun_, std::min(clock_.now, stallsAt)) - begun_) * rate_ / 1000;
     for (; delivered_ < due; ++delivered_) {
       samples.push_back(sound ? sound(begun_ + delivered_ * 1000 / rate_) : 0);
     }
