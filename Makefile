@@ -36,12 +36,14 @@ test: build
 run: windows
 	@scripts/run
 
-# A voice command to the device of make run: make say CMD=VorlesenAus. The build speaks up
+# A voice command to the device of make run: make say CMD=VorlesenAus; a spoken answer into
+# its microphone: make say ANSWER=answer.wav or ANSWER="Ich komme um drei.". The build speaks up
 # only when it rebuilt something or failed.
+say: export LECTAVO_ANSWER = $(value ANSWER)
 say: deps
 	@scripts/quiet-build $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	  -DCMAKE_BUILD_TYPE=Release -Wno-dev
-	@scripts/say $(CMD)
+	@if [ -n "$$LECTAVO_ANSWER" ]; then scripts/say-answer; else scripts/say $(CMD); fi
 
 # Mail for the device of make run: make mail STORE=Büro FROM="Name <address>" SUBJECT=… BODY=…
 # The values go on unexpanded, so quotes and $ arrive as typed.

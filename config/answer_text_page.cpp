@@ -1,6 +1,5 @@
 #include "config/answer_text_page.h"
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -30,39 +29,13 @@ bool AnswerTextPage::OnInitDialog() {
   std::vector<char> note(kBufferSize, '\0');
   std::vector<WChar> shown(kBufferSize, u'\0');
   ShowDialogLanguage(*this, kAnswerTextPageTexts, record_->ValSpeak);
-  ReadNote(note.data());
+  const std::string read = ReadAnswerNote(platform_.files);
+  std::memcpy(note.data(), read.c_str(), read.size() + 1);
   note_.LimitText(kAnswerTextLength);
   TextConverter converter(platform_.codePage, platform_.userInterface);
   converter.AnsiToWide(shown.data(), kBufferSize, note.data());
   note_.SetWindowText(shown.data());
   return true;
-}
-
-void AnswerTextPage::ReadNote(char* note) {
-  Files& files = platform_.files;
-  const Handle file = files.OpenForReading(path_);
-  if (file == kInvalidHandle) {
-    std::memcpy(note, kDefaultAnswerNote, sizeof kDefaultAnswerNote);
-    return;
-  }
-  std::uint32_t total = 0;
-  bool failed = false;
-  while (total < kAnswerTextLength) {
-    std::uint32_t read = 0;
-    if (!files.Read(file, note + total, kAnswerTextLength - total, &read)) {
-      failed = true;
-      break;
-    }
-    if (read == 0) break;
-    total += std::min<std::uint32_t>(read, kAnswerTextLength - total);
-  }
-  files.CloseFile(file);
-  // A file that cannot be read counts as one that cannot be opened.
-  if (failed) {
-    std::memcpy(note, kDefaultAnswerNote, sizeof kDefaultAnswerNote);
-    return;
-  }
-  note[total] = '\0';
 }
 
 void AnswerTextPage::OnClickedSave() {

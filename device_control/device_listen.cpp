@@ -1,6 +1,8 @@
 // lectavo-device listen RECORDING.raw LOG: what the device says from now on, line by line into
 // LOG as it comes (make mail and make say show it while it grows): each text the speech engine
-// was given, then how long sound was heard once the device has said all it will.
+// was given, then how long sound was heard once the device has said all it will. A question
+// keeps it listening for the reply; listening that begins while the device records an answer
+// waits for what the device says once the answer is over.
 #include "device_control/device_listen.h"
 
 #include <windows.h>
@@ -22,6 +24,16 @@ constexpr std::size_t kShownBytes = 160;
 // How long an answer may still come after a question was given to the engine: its 10 s, and
 // the time the question takes to be said.
 constexpr long long kQuestionOpenMilliseconds = 15000;
+
+// The phrases as the speech engine notes them: all of them are ASCII.
+std::vector<std::string> Narrowed(const char16_t* const (&phrases)[2]) {
+  std::vector<std::string> narrowed;
+  for (const char16_t* words : phrases) {
+    const std::u16string ascii(words);
+    narrowed.emplace_back(ascii.begin(), ascii.end());
+  }
+  return narrowed;
+}
 
 // What the device's speech engine notes it was given: a line "time<TAB>voice<TAB>text" each.
 struct Noted {
@@ -76,7 +88,7 @@ std::string LastLine(const std::string& text) {
   if (end == std::string::npos) return {};
   const std::size_t start = text.rfind('\n', end == 0 ? 0 : end - 1);
   return start == std::string::npos || start >= end ? text.substr(0, end)
-                                                     : text.substr(start + 1, end - start - 1);
+                                                    : text.substr(start + 1, end - start - 1);
 }
 
 // A long text is shown by its beginning, cut between characters.
@@ -118,18 +130,25 @@ int ListenToDevice(const std::wstring& recording, const std::wstring& logPath) {
   long long recorded = 0;
   std::string pendingSamples;
   std::string pendingLines;
-  std::vector<std::string> questions;
-  for (const char16_t* words : lectavo::kReadItQuestion) {
-    const std::u16string ascii(words);
-    questions.emplace_back(ascii.begin(), ascii.end());
-  }
+  std::vector<std::string> questions = Narrowed(lectavo::kReadItQuestion);
+  for (std::string& question : Narrowed(lectavo::kAnswerQuestion)) questions.push_back(question);
   lectavo::Listening listening(kRate, questions);
+  // Only its Asks: whether a text is the prompt after which the device records an answer.
+  // Listening ends soon after it, so the answer can be given; when listening begins while
+  // the device records, what it says once the answer is over is waited for.
+  const lectavo::Listening speakNow(kRate, Narrowed(lectavo::kSpeakNowPrompt));
   const Noted last = Parse(LastLine(Appended(saidFile, said)));
-  if (listening.Asks(last.text) && Now() - last.milliseconds < kQuestionOpenMilliseconds) {
-    listening.QuestionOpen();
-    Say(log, "  the device was asking \"" + Shown(last.text) +
-                 "\" when listening began: new mail waits until that is answered (make say "
-                 "CMD=Ja or CMD=Nein) or its 10 s are up");
+  if (Now() - last.milliseconds < kQuestionOpenMilliseconds) {
+    if (speakNow.Asks(last.text)) {
+      listening.QuestionOpen();
+      Say(log, "  the device records an answer (it began " +
+                   std::to_string((Now() - last.milliseconds) / 1000) + " s ago)");
+    } else if (listening.Asks(last.text)) {
+      listening.QuestionOpen();
+      Say(log, "  the device was asking \"" + Shown(last.text) +
+                   "\" when listening began: new mail waits until that is answered (make say "
+                   "CMD=Ja or CMD=Nein) or its 10 s are up");
+    }
   }
   for (;; Sleep(100)) {
     pendingSamples += Appended(recording, recorded);
@@ -144,7 +163,11 @@ int ListenToDevice(const std::wstring& recording, const std::wstring& logPath) {
       pendingLines.erase(0, end + 1);
       listening.Given(noted.text);
       Say(log, "  said (" + noted.voice + "): " + Shown(noted.text));
-      if (listening.Asking()) {
+      if (speakNow.Asks(noted.text)) {
+        Say(log,
+            "  recording: speak the answer within 10 s, or give it with make say "
+            "ANSWER=answer.wav (or ANSWER=\"text\")");
+      } else if (listening.Asking()) {
         Say(log, "  asked: answer within 10 s with make say CMD=Ja or CMD=Nein (Yes, No)");
       }
     }

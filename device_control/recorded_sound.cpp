@@ -1,7 +1,6 @@
 #include "device_control/recorded_sound.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace lectavo {
 namespace {
@@ -47,13 +46,6 @@ std::optional<Samples> WavSamples(const std::string& bytes) {
     at = body + size + (size & 1);
   }
   return std::nullopt;
-}
-
-double LevelDb(const std::int16_t* samples, std::size_t count) {
-  double energy = 0;
-  for (std::size_t i = 0; i < count; ++i) energy += double(samples[i]) * double(samples[i]);
-  const double rms = count > 0 ? std::sqrt(energy / double(count)) : 0;
-  return rms > 0 ? 20 * std::log10(rms / 32768.0) : -120;
 }
 
 Heard Listen(const Samples& samples) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "service/sound_level.h"
+
 namespace lectavo {
 
 struct Samples {
@@ -21,15 +23,10 @@ struct Heard {
   double peakDb = -120;
 };
 
-// A window sounds when its level is above this: well clear of a silent recording's noise.
-inline constexpr double kSoundingDb = -45;
-
 // A raw recording: little-endian signed 16-bit mono at the given rate.
 Samples RawSamples(const std::string& bytes, int rate);
 // The samples of a PCM WAV file of 16-bit mono; none for any other format.
 std::optional<Samples> WavSamples(const std::string& bytes);
 Heard Listen(const Samples& samples);
-// The level of a run of samples in dB below full scale (-120 for silence).
-double LevelDb(const std::int16_t* samples, std::size_t count);
 
 }  // namespace lectavo

@@ -35,6 +35,11 @@ inline constexpr std::size_t kLongestBody = 10000;
 // The last words of the question, in German and in English: after them the service waits for
 // a yes or a no.
 inline constexpr const char16_t* kReadItQuestion[] = {u"Vorlesen?", u"Read it?"};
+// The question after a message was read, when answering is on.
+inline constexpr const char16_t* kAnswerQuestion[] = {u"Antworten?", u"Reply?"};
+// After it the microphone records a spoken answer.
+inline constexpr const char16_t* kSpeakNowPrompt[] = {u"Bitte sprechen Sie jetzt.",
+                                                      u"Please speak now."};
 
 // "Neue Nachricht von Anna Beispiel. Vorlesen?" and the like.
 std::vector<Utterance> Question(const MailMessage& message, std::uint32_t valSpeak);

@@ -74,11 +74,13 @@ bool ReadingService::GoOnReading() {
   if (!Alive()) return false;
   if (roles_.clock.Milliseconds() - lastReadingCheck_ >= kReadingCheckMilliseconds) {
     std::uint32_t speak = 0;
-    readingOn_ = store_.LoadDword(u"ValSpeak", speak) == 0 && FlagReadOn.Get(speak) != 0;
+    speak_ = store_.LoadDword(u"ValSpeak", speak) == 0 ? speak : 0;
     lastReadingCheck_ = roles_.clock.Milliseconds();
   }
-  return readingOn_;
+  return FlagReadOn.Get(speak_) != 0;
 }
+
+bool ReadingService::GoOnAnswering() { return GoOnReading() && FlagAnswerOn.Get(speak_) != 0; }
 
 bool ReadingService::Pause(std::uint32_t milliseconds) {
   const std::uint64_t end = roles_.clock.Milliseconds() + milliseconds;
@@ -118,23 +120,27 @@ void ReadingService::HandleMessage(const MessageRef& ref) {
   if (!LoadSettings(record) || FlagReadOn.Get(record.ValSpeak) == 0) return;
   const std::optional<MailMessage> message = roles_.mail.Open(ref);
   if (!message) return;
-  readingOn_ = true;
+  speak_ = record.ValSpeak;
   lastReadingCheck_ = roles_.clock.Milliseconds();
   const bool ask = FlagReadUnasked.Get(record.ValSpeak) == 0;
   if (ask) {
-    roles_.events.Reset(events_[static_cast<int>(Event::kYes)]);
-    roles_.events.Reset(events_[static_cast<int>(Event::kNo)]);
+    ResetAnswer();
     if (Say(Question(*message, record.ValSpeak), record) == Said::kStopped) return;
-    if (!AnsweredYes()) return;
+    if (!AnsweredYes([this] { return GoOnReading(); })) return;
   }
-  if (Say(Reading(*message, record.ValSpeak, ask), record) == Said::kAll) {
-    roles_.mail.MarkRead(ref);
-  }
+  if (Say(Reading(*message, record.ValSpeak, ask), record) != Said::kAll) return;
+  roles_.mail.MarkRead(ref);
+  OfferAnswer(ref, *message);
 }
 
-bool ReadingService::AnsweredYes() {
+void ReadingService::ResetAnswer() {
+  roles_.events.Reset(events_[static_cast<int>(Event::kYes)]);
+  roles_.events.Reset(events_[static_cast<int>(Event::kNo)]);
+}
+
+bool ReadingService::AnsweredYes(const KeepGoing& keepGoing) {
   const std::uint64_t end = roles_.clock.Milliseconds() + kAnswerMilliseconds;
-  while (GoOnReading() && roles_.clock.Milliseconds() < end) {
+  while (keepGoing() && roles_.clock.Milliseconds() < end) {
     if (roles_.events.IsSet(events_[static_cast<int>(Event::kYes)])) return true;
     if (roles_.events.IsSet(events_[static_cast<int>(Event::kNo)])) return false;
     roles_.clock.Sleep(kSliceMilliseconds);
@@ -158,7 +164,12 @@ std::vector<Voiced> ReadingService::InVoices(const std::vector<Utterance>& said,
 }
 
 Said ReadingService::Say(const std::vector<Utterance>& said, const SettingsRecord& record) {
-  return speaker_.Say(InVoices(said, record), [this] { return GoOnReading(); });
+  return Say(said, record, [this] { return GoOnReading(); });
+}
+
+Said ReadingService::Say(const std::vector<Utterance>& said, const SettingsRecord& record,
+                         const KeepGoing& keepGoing) {
+  return speaker_.Say(InVoices(said, record), keepGoing);
 }
 
 }  // namespace lectavo

@@ -1,6 +1,6 @@
 // Lectavo_Service: keeps its heartbeat, watches the chosen stores' inboxes and reads new mail
-// aloud as the settings say, asking first when they say so. A second copy leaves at once; the
-// quit events end it.
+// aloud as the settings say, asking first when they say so; with answering on it offers to
+// record a spoken answer and send it. A second copy leaves at once; the quit events end it.
 #pragma once
 
 #include <cstdint>
@@ -8,13 +8,17 @@
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/audio_input.h"
 #include "platform/clock.h"
+#include "platform/code_page.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/service_events.h"
 #include "platform/single_instance.h"
 #include "platform/speech.h"
+#include "service/answering.h"
 #include "service/mail_source.h"
+#include "service/outbox.h"
 #include "service/speaker.h"
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
@@ -30,6 +34,9 @@ struct ServiceRoles {
   ServiceEvents& events;
   SingleInstance& instance;
   MailSource& mail;
+  AudioInput& microphone;
+  CodePage& codePage;
+  Outbox& outbox;
 };
 
 // Held for as long as a copy runs; a later copy that finds it leaves.
@@ -58,14 +65,27 @@ class ReadingService {
   bool Alive();
   // Alive and reading still switched on.
   bool GoOnReading();
+  // And answering too.
+  bool GoOnAnswering();
   // Waits, alive; false when a quit event ended the wait.
   bool Pause(std::uint32_t milliseconds);
   bool LoadSettings(SettingsRecord& record);
   void LookForMail();
   void HandleMessage(const MessageRef& ref);
-  bool AnsweredYes();
+  // Clears a yes or no given before the question.
+  void ResetAnswer();
+  // Waits for a yes or a no while the caller goes on; no answer counts as no.
+  bool AnsweredYes(const KeepGoing& keepGoing);
   std::vector<Voiced> InVoices(const std::vector<Utterance>& said, const SettingsRecord& record);
   Said Say(const std::vector<Utterance>& said, const SettingsRecord& record);
+  Said Say(const std::vector<Utterance>& said, const SettingsRecord& record,
+           const KeepGoing& keepGoing);
+
+  // Answering (answering.cpp): asks, records and sends when the settings say so.
+  void OfferAnswer(const MessageRef& ref, const MailMessage& message);
+  Recording RecordAnswer(std::uint32_t valAnswerTime, std::vector<std::int16_t>& answer);
+  void SendAnswer(const MessageRef& ref, const MailMessage& message, const SettingsRecord& record,
+                  const std::vector<std::int16_t>& answer);
 
   ServiceRoles roles_;
   SettingsStore store_;
@@ -74,7 +94,7 @@ class ReadingService {
   std::uint32_t alive_ = 0;
   std::uint64_t lastBeat_ = 0;
   std::uint64_t lastReadingCheck_ = 0;
-  bool readingOn_ = false;
+  std::uint32_t speak_ = 0;  // ValSpeak as last looked at
   bool quit_ = false;
   bool forGood_ = false;
   std::set<MessageRef> seen_;

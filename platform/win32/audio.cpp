@@ -1,7 +1,4 @@
-#include <windows.h>
-// After windows.h, which it builds on.
-#include <mmsystem.h>
-
+#include "platform/win32/wave_format.h"
 #include "platform/win32/win32_speech.h"
 
 namespace lectavo {
@@ -57,14 +54,7 @@ bool Win32Audio::Open(int sampleRate) {
     if (device_->format.nSamplesPerSec == static_cast<DWORD>(sampleRate)) return true;
     device_->Close();
   }
-  WAVEFORMATEX& format = device_->format;
-  format = WAVEFORMATEX{};
-  format.wFormatTag = WAVE_FORMAT_PCM;
-  format.nChannels = 1;
-  format.nSamplesPerSec = static_cast<DWORD>(sampleRate);
-  format.wBitsPerSample = 16;
-  format.nBlockAlign = 2;
-  format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
+  device_->format = MonoPcm16(sampleRate);
   device_->opening = CreateThread(nullptr, 0, Device::OpenOutput, device_.get(), 0, nullptr);
   return device_->opening != nullptr;
 }

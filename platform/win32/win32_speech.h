@@ -1,5 +1,5 @@
-// The Win32 adapters of the reading service's own roles: the speech engine, the wave-out
-// device and the service's named events.
+// The Win32 adapters of the reading service's own roles: the speech engine, the wave-out and
+// wave-in devices and the service's named events.
 #pragma once
 
 #include <memory>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/audio_input.h"
 #include "platform/service_events.h"
 #include "platform/speech.h"
 
@@ -43,6 +44,22 @@ class Win32Audio final : public AudioOutput {
   bool Open(int sampleRate) override;
   bool Play(const std::vector<std::int16_t>& samples, int sampleRate) override;
   bool Playing() override;
+  void Stop() override;
+
+ private:
+  struct Device;
+  std::unique_ptr<Device> device_;
+};
+
+class Win32AudioInput final : public AudioInput {
+ public:
+  Win32AudioInput();
+  ~Win32AudioInput() override;
+  Win32AudioInput(const Win32AudioInput&) = delete;
+  Win32AudioInput& operator=(const Win32AudioInput&) = delete;
+
+  bool Start(int sampleRate) override;
+  bool Take(std::vector<std::int16_t>& samples) override;
   void Stop() override;
 
  private:

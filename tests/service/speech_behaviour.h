@@ -1,7 +1,8 @@
-// What the reading service relies on of its speech engine, wave-out device and events, as one
-// typed test: it runs natively on the fakes and under Wine on the Win32 adapters, so the fakes
-// are trusted where they act as the real calls do. A backend gives SpeechRole(), AudioRole(),
-// EventsRole(), SetFromOutside(name) and Wait(milliseconds).
+// What the reading service relies on of its speech engine, wave-out and wave-in devices and
+// events, as one typed test: it runs natively on the fakes and under Wine on the Win32
+// adapters, so the fakes are trusted where they act as the real calls do. A backend gives
+// SpeechRole(), AudioRole(), MicrophoneRole(), EventsRole(), SetFromOutside(name),
+// PlayIntoMicrophone(seconds), which returns once it was played, and Wait(milliseconds).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,9 +11,11 @@
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/audio_input.h"
 #include "platform/service_events.h"
 #include "platform/speech.h"
 #include "service/rendered_speech.h"
+#include "service/sound_level.h"
 
 namespace lectavo::conformance {
 
@@ -90,9 +93,38 @@ TYPED_TEST_P(SpeechBehaviourTest, AnEventIsSetFromOutsideUntilItsOwnerResetsIt) 
   EXPECT_FALSE(events.IsSet(event));
 }
 
+TYPED_TEST_P(SpeechBehaviourTest, RecordsWhatIsPlayedIntoTheMicrophoneWhileTheCallerGoesOn) {
+  AudioInput& microphone = this->backend.MicrophoneRole();
+  ASSERT_TRUE(microphone.Start(22050));
+  std::vector<std::int16_t> samples;
+  // Wine's wave-in begins to record 0.3 to 1 s after it started; then it delivers in tenths.
+  for (int waited = 0; waited < 3000 && samples.empty(); waited += 100) {
+    this->backend.Wait(100);
+    ASSERT_TRUE(microphone.Take(samples));
+  }
+  this->backend.Wait(200);
+  ASSERT_TRUE(microphone.Take(samples));
+  const std::size_t before = samples.size();
+  this->backend.PlayIntoMicrophone(1.0);
+  this->backend.Wait(1000);
+  ASSERT_TRUE(microphone.Take(samples));
+  microphone.Stop();
+  EXPECT_FALSE(microphone.Take(samples)) << "closed";
+  ASSERT_GT(before, 0u) << "samples come while the caller goes on";
+  EXPECT_LT(LevelDb(samples.data(), before), kSoundingDb) << "silence before the sound";
+  std::size_t sounding = 0;
+  for (std::size_t at = 0; at + 220 <= samples.size(); at += 220) {
+    if (LevelDb(&samples[at], 220) > kSoundingDb) ++sounding;
+  }
+  EXPECT_NEAR(sounding * 0.01, 1.0, 0.05) << "what was played is heard, all of it";
+  ASSERT_TRUE(microphone.Start(22050)) << "and it opens again";
+  microphone.Stop();
+}
+
 REGISTER_TYPED_TEST_SUITE_P(SpeechBehaviourTest, RendersTextIntoASixteenBitMonoWav,
                             AVoiceNameThatIsNoPlainNameIsRefused,
                             PlaysWhileTheCallerGoesOnAndStopsAtOnce,
-                            AnEventIsSetFromOutsideUntilItsOwnerResetsIt);
+                            AnEventIsSetFromOutsideUntilItsOwnerResetsIt,
+                            RecordsWhatIsPlayedIntoTheMicrophoneWhileTheCallerGoesOn);
 
 }  // namespace lectavo::conformance
