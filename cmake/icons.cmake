@@ -13,9 +13,11 @@ ExternalProject_Add(lectavo_icons
   LIST_SEPARATOR |
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release "-DLECTAVO_ICON_FILES=${_lectavo_icon_list}"
   INSTALL_COMMAND ""
-  # Its own build decides what is out of date: a changed drawing is drawn again.
-  BUILD_ALWAYS TRUE
   BUILD_BYPRODUCTS ${_lectavo_icon_files})
+# Built again, and the icons drawn again, when a file of the program changes; otherwise the
+# build passes it by without a word.
+file(GLOB _lectavo_icon_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/icons/*)
+ExternalProject_Add_StepDependencies(lectavo_icons build ${_lectavo_icon_sources})
 
 # target's resource script rc_file (a source of the current folder) includes icon files by name.
 function(lectavo_uses_icons target rc_file)
