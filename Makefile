@@ -11,19 +11,20 @@ deps:
 	@scripts/install-deps
 
 # Each build tree is set up from its preset in CMakePresets.json (build/<preset>), first and
-# again whenever the presets change; between those, the build configures itself again when a
+# again whenever the presets change (the stamp's time says when it last was; CMake leaves an
+# unchanged cache as it is); between those, the build configures itself again when a
 # CMakeLists.txt has changed.
-build/%/CMakeCache.txt: CMakePresets.json | deps
+build/%/preset.stamp: CMakePresets.json | deps
 	cmake --preset $*
 	@touch $@
 
-native: deps $(NATIVE)/CMakeCache.txt
+native: deps $(NATIVE)/preset.stamp
 	@cmake --build --preset native -j$(JOBS)
 
-windows: deps $(WINDOWS)/CMakeCache.txt
+windows: deps $(WINDOWS)/preset.stamp
 	@cmake --build --preset windows -j$(JOBS)
 
-fuzzers: deps $(FUZZ)/CMakeCache.txt
+fuzzers: deps $(FUZZ)/preset.stamp
 	@cmake --build --preset fuzz -j$(JOBS)
 
 build: native windows fuzzers
