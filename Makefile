@@ -10,27 +10,30 @@ FUZZ_RUNS ?= 1000000
 deps:
 	@scripts/install-deps
 
-native: deps
-	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(NATIVE) -j$(JOBS)
+# Each build tree is set up from its preset in CMakePresets.json (build/<preset>), first and
+# again whenever the presets change (the stamp's time says when it last was; CMake leaves an
+# unchanged cache as it is); between those, the build configures itself again when a
+# CMakeLists.txt has changed.
+build/%/preset.stamp: CMakePresets.json | deps
+	cmake --preset $*
+	@touch $@
 
-windows: deps
-	@cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	  -DCMAKE_BUILD_TYPE=Release -Wno-dev >/dev/null
-	@cmake --build $(WINDOWS) -j$(JOBS)
+native: deps $(NATIVE)/preset.stamp
+	@cmake --build --preset native -j$(JOBS)
 
-fuzzers: deps
-	@cmake -S . -B $(FUZZ) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-	  -DLECTAVO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(FUZZ) -j$(JOBS)
+windows: deps $(WINDOWS)/preset.stamp
+	@cmake --build --preset windows -j$(JOBS)
+
+fuzzers: deps $(FUZZ)/preset.stamp
+	@cmake --build --preset fuzz -j$(JOBS)
 
 build: native windows fuzzers
 
 # Native tests on the fakes, each fuzz target briefly, then the Windows build under Wine.
 test: build
-	cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
-	cd $(FUZZ) && ctest --output-on-failure -j$(JOBS)
-	cd $(WINDOWS) && ctest --output-on-failure
+	ctest --preset native -j$(JOBS)
+	ctest --preset fuzz -j$(JOBS)
+	ctest --preset windows
 
 # The device needs the Windows programs only.
 run: windows
@@ -41,8 +44,7 @@ run: windows
 # only when it rebuilt something or failed.
 say: export LECTAVO_ANSWER = $(value ANSWER)
 say: deps
-	@scripts/quiet-build $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	  -DCMAKE_BUILD_TYPE=Release -Wno-dev
+	@scripts/quiet-build windows
 	@if [ -n "$$LECTAVO_ANSWER" ]; then scripts/say-answer; else scripts/say $(CMD); fi
 
 # Mail for the device of make run: make mail STORE=Büro FROM="Name <address>" SUBJECT=… BODY=…

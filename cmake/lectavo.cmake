@@ -23,6 +23,19 @@ function(lectavo_deliverable target)
   endif()
 endfunction()
 
+# A lean deliverable of the Windows build: it and every library of ours it links are compiled
+# for size, without the C++ exception machinery and run-time type information, and it takes the
+# runtime's failure paths from platform/win32/lean_runtime.cpp, so that none of that machinery
+# is linked. Out of memory then ends the program, as an uncaught exception did. Call it once
+# the target's libraries are linked.
+function(lectavo_lean target)
+  _lectavo_compiled_into(${target} lean)
+  foreach(item ${lean})
+    target_compile_options(${item} PRIVATE -Os -fno-exceptions -fno-rtti)
+  endforeach()
+  target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/platform/win32/lean_runtime.cpp)
+endfunction()
+
 # A native test executable on the fakes: lectavo_native_test(name SOURCES... LIBS...).
 function(lectavo_native_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

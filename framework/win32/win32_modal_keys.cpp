@@ -6,8 +6,13 @@
 namespace lectavo {
 namespace {
 
-// The modal dialog of this thread sees every key pressed in it before its dialog loop does.
-thread_local Dialog* keyDialog = nullptr;
+// The modal dialog of this thread sees every key pressed in it before its dialog loop does. It
+// is kept in a slot of the system's thread-local storage: the compiler's thread_local would
+// bring a threads library into every program built with it.
+const DWORD keyDialogSlot = TlsAlloc();
+
+Dialog* KeyDialog() { return static_cast<Dialog*>(TlsGetValue(keyDialogSlot)); }
+void SetKeyDialog(Dialog* dialog) { TlsSetValue(keyDialogSlot, dialog); }
 
 // Wine's multiple-selection list toggles its focus line on Space without telling its parent,
 // as it does for a click; the page hears of it afterwards, the same way. A second notice of
@@ -30,6 +35,7 @@ LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_KEYDOWN) {
     NotifySpaceInList(*message);
   }
+  Dialog* const keyDialog = KeyDialog();
   if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_KEYDOWN &&
       keyDialog != nullptr) {
     const HWND dialog = Hwnd(keyDialog->GetSafeHwnd());
@@ -45,14 +51,14 @@ LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 ModalKeys::ModalKeys(Dialog& dialog)
-    : outer_(keyDialog),
+    : outer_(KeyDialog()),
       hook_(SetWindowsHookExW(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId())) {
-  keyDialog = &dialog;
+  SetKeyDialog(&dialog);
 }
 
 ModalKeys::~ModalKeys() {
   if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
-  keyDialog = outer_;
+  SetKeyDialog(outer_);
 }
 
 }  // namespace lectavo

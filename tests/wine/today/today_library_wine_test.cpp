@@ -4,7 +4,10 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "tests/wine/support/icon_resources.h"
 #include "tests/wine/today/today_wine_support.h"
 #include "today/today_records.h"
 
@@ -96,6 +99,10 @@ TEST_F(TodayLibraryWineTest, CarriesItsNameAndThreeSmallIcons) {
     if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
     DestroyIcon(icon);
   }
+  using Images = std::vector<std::pair<int, int>>;
+  EXPECT_EQ(IconImages(library, 102), (Images{{16, 8}, {16, 32}})) << "the product's disc";
+  EXPECT_EQ(IconImages(library, 109), (Images{{16, 24}})) << "reading on";
+  EXPECT_EQ(IconImages(library, 110), (Images{{16, 24}})) << "reading off";
 }
 
 TEST_F(TodayLibraryWineTest, ItemWindowAnswersTheScreensMessages) {
