@@ -1,5 +1,5 @@
 // Lectavo_Setup.dll: the four calls of the device installer, handed to the core with the
-// Win32 platform. Built without exceptions, it hands the installer nothing but its answers.
+// Win32 platform. Nothing may escape to the installer, not even an exception.
 #include <string>
 
 #include "platform/win32/wide.h"
@@ -8,6 +8,17 @@
 #include "setup/setup_hooks.h"
 
 namespace {
+
+// False when the step did not run to its end.
+template <typename Step>
+bool Guarded(Step step) {
+  try {
+    step();
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
 
 // The device's installer shows the setup's reason for an undo: a console installer on its
 // standard error; one without a console gets nothing.
@@ -34,31 +45,44 @@ lectavo::WStringView Folder(LPCWSTR folder) {
 extern "C" {
 
 codeINSTALL_INIT Install_Init(HWND, BOOL, BOOL, LPCWSTR) {
-  lectavo::InstallInit(lectavo::SystemProcesses());
+  Guarded([] {
+    lectavo::Processes& processes = lectavo::SystemProcesses();
+    lectavo::InstallInit(processes);
+  });
   return codeINSTALL_INIT_CONTINUE;
 }
 
 codeINSTALL_EXIT Install_Exit(HWND, LPCWSTR installFolder, WORD, WORD failedFiles, WORD, WORD,
                               WORD) {
+  bool complete = false;
   lectavo::WString problem;
-  lectavo::Win32UserInterface userInterface;
-  const bool complete =
-      lectavo::InstallExit(lectavo::SystemRegistry(), lectavo::SystemFiles(), userInterface,
-                           Folder(installFolder), failedFiles, problem);
+  const bool ran = Guarded([&] {
+    lectavo::Registry& registry = lectavo::SystemRegistry();
+    lectavo::Files& files = lectavo::SystemFiles();
+    lectavo::Win32UserInterface userInterface;
+    complete = lectavo::InstallExit(registry, files, userInterface, Folder(installFolder),
+                                    failedFiles, problem);
+  });
+  if (!ran) problem = u"the setup could not complete its work";
   // An installation that is not known to be whole is undone rather than left half-done.
-  if (complete) return codeINSTALL_EXIT_DONE;
-  TellInstaller(problem);
+  if (ran && complete) return codeINSTALL_EXIT_DONE;
+  Guarded([&] { TellInstaller(problem); });
   return codeINSTALL_EXIT_UNINSTALL;
 }
 
 codeUNINSTALL_INIT Uninstall_Init(HWND, LPCWSTR) {
-  lectavo::UninstallInit(lectavo::SystemProcesses());
+  Guarded([] {
+    lectavo::Processes& processes = lectavo::SystemProcesses();
+    lectavo::UninstallInit(processes);
+  });
   return codeUNINSTALL_INIT_CONTINUE;
 }
 
 codeUNINSTALL_EXIT Uninstall_Exit(HWND) {
-  lectavo::Win32UserInterface userInterface;
-  lectavo::UninstallExit(userInterface);
+  Guarded([] {
+    lectavo::Win32UserInterface userInterface;
+    lectavo::UninstallExit(userInterface);
+  });
   return codeUNINSTALL_EXIT_DONE;
 }
 
