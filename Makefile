@@ -43,9 +43,12 @@ run: windows
 # its microphone: make say ANSWER=answer.wav or ANSWER="Ich komme um drei.". The build speaks up
 # only when it rebuilt something or failed.
 say: export LECTAVO_ANSWER = $(value ANSWER)
+# An answer to the device's question counts only within its 10 s: it goes out at once, with the
+# build the running device has, rather than after a build.
 say: deps
-	@scripts/quiet-build windows
-	@if [ -n "$$LECTAVO_ANSWER" ]; then scripts/say-answer; else scripts/say $(CMD); fi
+	@if [ -n "$$LECTAVO_ANSWER" ]; then scripts/say-answer; \
+	else case "$(CMD)" in Ja | Nein | Yes | No) ;; *) scripts/quiet-build windows ;; esac; \
+	  scripts/say $(CMD); fi
 
 # Mail for the device of make run: make mail STORE=Büro FROM="Name <address>" SUBJECT=… BODY=…
 # The values go on unexpanded, so quotes and $ arrive as typed.
