@@ -35,8 +35,9 @@ test: build
 	ctest --preset fuzz -j$(JOBS)
 	ctest --preset windows
 
-# The device needs the Windows programs only.
-run: windows
+# The device needs the Windows programs only; their build speaks only when it rebuilt something.
+run: deps
+	@scripts/quiet-build windows
 	@scripts/run
 
 # A voice command to the device of make run: make say CMD=VorlesenAus; a spoken answer into
@@ -56,7 +57,8 @@ mail: export LECTAVO_MAIL_STORE = $(value STORE)
 mail: export LECTAVO_MAIL_FROM = $(value FROM)
 mail: export LECTAVO_MAIL_SUBJECT = $(value SUBJECT)
 mail: export LECTAVO_MAIL_BODY = $(value BODY)
-mail: windows
+mail: deps
+	@scripts/quiet-build windows
 	@scripts/mail
 
 # What the device of make run keeps in its outboxes: the answers sent and those not sent.
